@@ -1,0 +1,4 @@
+// The efis state that the headless host can print.
+#include "host/state_registry.h"
+
+void registerEfisState() {}

@@ -1,0 +1,303 @@
+#include "host/qt/main_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSerialPort>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QThread>
+
+#include "gfx/primitives.h"
+#include "host/controls.h"
+#include "host/keys.h"
+#include "host/presenter.h"
+#include "host/tick.h"
+#include "host/unit.h"
+
+constexpr int textWindowLines = 5000;  // newest lines kept in Memo1 and Memo2
+
+DisplayPanel::DisplayPanel(QWidget* parent)
+    : QWidget(parent), image(screenWidth, screenHeight, QImage::Format_RGB32) {
+    image.fill(Qt::black);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void DisplayPanel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), Qt::black);
+    p.drawImage(0, 0, image);
+}
+
+AlarmLamp::AlarmLamp(QWidget* parent) : QWidget(parent) {}
+
+void AlarmLamp::setLit(bool on) {
+    if (on == lit) return;
+    lit = on;
+    update();
+}
+
+void AlarmLamp::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(lit ? QColor(255, 0, 0) : QColor(128, 0, 0));
+    p.drawEllipse(QRectF(0.5, 0.5, width() - 1.0, height() - 1.0));
+}
+
+ClickArea::ClickArea(QWidget* parent, void (*h)()) : QWidget(parent), handler(h) {
+    setCursor(Qt::PointingHandCursor);
+}
+
+void ClickArea::mousePressEvent(QMouseEvent*) { handler(); }
+
+QPixmap drawBezel() {
+    QPixmap pm(550, 477);
+    pm.fill(QColor(40, 40, 44));
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Unit face with a soft edge.
+    QLinearGradient face(0, 0, 0, 477);
+    face.setColorAt(0, QColor(58, 58, 64));
+    face.setColorAt(1, QColor(30, 30, 34));
+    p.setBrush(face);
+    p.setPen(QPen(QColor(90, 90, 96), 2));
+    p.drawRoundedRect(QRectF(6, 50, 538, 420), 18, 18);
+    // Screen recess around Panel1 (34, 65, 480 x 273).
+    p.setBrush(QColor(10, 10, 12));
+    p.setPen(QPen(QColor(20, 20, 22), 3));
+    p.drawRoundedRect(QRectF(27, 58, 494, 287), 6, 6);
+    // Five soft keys under the screen, at the click areas.
+    const int keyX[5] = {24, 104, 184, 264, 344};
+    for (int i = 0; i < 5; i++) {
+        QRadialGradient g(keyX[i] + 16, 428, 26);
+        g.setColorAt(0, QColor(120, 120, 128));
+        g.setColorAt(1, QColor(60, 60, 66));
+        p.setBrush(g);
+        p.setPen(QPen(QColor(15, 15, 18), 2));
+        p.drawEllipse(QRectF(keyX[i] + 2, 418, 37, 37));
+    }
+    // The knob over the push area (464, 400, 49 x 49).
+    QRadialGradient k(482, 418, 34);
+    k.setColorAt(0, QColor(150, 150, 156));
+    k.setColorAt(1, QColor(50, 50, 56));
+    p.setBrush(k);
+    p.setPen(QPen(QColor(15, 15, 18), 2));
+    p.drawEllipse(QRectF(464, 400, 49, 49));
+    p.setPen(QPen(QColor(30, 30, 34), 1));
+    for (int a = 0; a < 360; a += 20) {
+        QLineF rib = QLineF::fromPolar(22, a);
+        rib.translate(488.5, 424.5);
+        p.drawLine(QLineF(rib.pointAt(0.75), rib.p2()));
+    }
+    p.setPen(QColor(160, 160, 166));
+    QFont f = p.font();
+    f.setPointSize(9);
+    f.setBold(true);
+    p.setFont(f);
+    p.drawText(QRectF(34, 352, 480, 20), Qt::AlignCenter, "TALVOR  EFIS");
+    return pm;
+}
+
+TfrmMain::TfrmMain(const HostOptions& opts) : options(opts) {
+    setWindowTitle("Talvor EFIS Generation 3 Simulator");
+    QMenu* file = menuBar()->addMenu("&File");
+    QAction* exitAction = file->addAction("&Exit");
+    connect(exitAction, &QAction::triggered, this, [this] {
+        Exit1Click();
+        close();
+        QApplication::quit();
+    });
+
+    QWidget* client = new QWidget(this);
+    client->setFixedSize(1070, 496);
+    setCentralWidget(client);
+
+    QLabel* image1 = new QLabel(client);
+    image1->setObjectName("Image1");
+    image1->setGeometry(0, 0, 550, 477);
+    image1->setPixmap(drawBezel());
+    image1->setScaledContents(true);
+
+    Panel1 = new DisplayPanel(client);
+    Panel1->setObjectName("Panel1");
+    Panel1->setGeometry(34, 65, 480, 273);
+
+    struct Area {
+        const char* name;
+        int x, y, w, h;
+        void (*handler)();
+    };
+    const Area areas[6] = {{"Image2", 24, 416, 41, 41, Image2Click},  {"Image3", 104, 416, 41, 41, Image3Click},
+                           {"Image4", 184, 416, 41, 41, Image4Click},  {"Image5", 264, 416, 41, 41, Image5Click},
+                           {"Image7", 344, 416, 41, 41, Image7Click},  {"Image8", 464, 400, 49, 49, Image8Click}};
+    for (const Area& a : areas) {
+        ClickArea* c = new ClickArea(client, a.handler);
+        c->setObjectName(a.name);
+        c->setGeometry(a.x, a.y, a.w, a.h);
+    }
+
+    QFont bold = font();
+    bold.setBold(true);
+    QPushButton* plus = new QPushButton("+", client);
+    plus->setObjectName("Button3");
+    plus->setGeometry(456, 448, 25, 25);
+    plus->setFont(bold);
+    connect(plus, &QPushButton::clicked, this, [] { Button3Click(); });
+    QPushButton* minus = new QPushButton("-", client);
+    minus->setObjectName("Button4");
+    minus->setGeometry(496, 448, 27, 25);
+    minus->setFont(bold);
+    connect(minus, &QPushButton::clicked, this, [] { Button4Click(); });
+    QPushButton* on = new QPushButton("&On", client);
+    on->setObjectName("Button1");
+    on->setGeometry(344, 16, 75, 25);
+    connect(on, &QPushButton::clicked, this, [] { Button1Click(); });
+    QPushButton* off = new QPushButton("&Off", client);
+    off->setObjectName("Button2");
+    off->setGeometry(440, 16, 75, 25);
+    connect(off, &QPushButton::clicked, this, [] { Button2Click(); });
+
+    Shape1 = new AlarmLamp(client);
+    Shape1->setObjectName("Shape1");
+    Shape1->setGeometry(48, 16, 25, 25);
+
+    StatusBar1 = new QStatusBar(client);
+    StatusBar1->setObjectName("StatusBar1");
+    StatusBar1->setGeometry(0, 477, 1070, 19);
+    StatusBar1->setSizeGripEnabled(false);
+
+    PageControl1 = new QTabWidget(client);
+    PageControl1->setObjectName("PageControl1");
+    PageControl1->setGeometry(552, 0, 513, 473);
+    const char* sheets[4] = {"AHRS&&Compass", "Flight Instruments/GPS", "EMS", "GPS"};
+    QWidget* sheet[4];
+    int nextY[4] = {8, 8, 8, 8};
+    for (int i = 0; i < 4; i++) {
+        sheet[i] = new QWidget();
+        PageControl1->addTab(sheet[i], sheets[i]);
+    }
+    // Controls from the shared table; ranges and positions are set before any signal is connected.
+    for (int32_t i = 0; i < hostControlCount; i++) {
+        const HostControl& hc = hostControls[i];
+        int s = hc.sheet < 4 ? hc.sheet : 0;
+        if (hc.kind == ControlKind::CheckBox) {
+            QCheckBox* box = new QCheckBox(hc.caption, sheet[s]);
+            box->setObjectName(hc.name);
+            box->setChecked(hc.initial != 0);
+            box->setGeometry(8, nextY[s], 200, 20);
+            nextY[s] += 22;
+            controls.insert(hc.name, box);
+        } else {
+            QScrollBar* bar = new QScrollBar(Qt::Horizontal, sheet[s]);
+            bar->setObjectName(hc.name);
+            bar->setRange(hc.minimum, hc.maximum);
+            bar->setValue(hc.initial);
+            bar->setGeometry(8, nextY[s], 300, 17);
+            nextY[s] += 22;
+            controls.insert(hc.name, bar);
+        }
+    }
+    Memo1 = new QPlainTextEdit(sheet[3]);
+    Memo1->setObjectName("Memo1");
+    Memo1->setReadOnly(true);
+    Memo1->setMaximumBlockCount(textWindowLines);
+    Memo1->setGeometry(8, 200, 240, 236);
+    Memo2 = new QPlainTextEdit(sheet[3]);
+    Memo2->setObjectName("Memo2");
+    Memo2->setReadOnly(true);
+    Memo2->setMaximumBlockCount(textWindowLines);
+    Memo2->setGeometry(256, 200, 240, 236);
+
+    ComPort1 = new QSerialPort(this);
+    ComPort1->setObjectName("ComPort1");
+
+    adjustSize();
+    setFixedSize(size());
+
+    connect(&Timer1, &QTimer::timeout, this, [] { Timer1Timer(); });
+    Timer1.start(tickPeriodMs);
+    frameClock.start();
+    platform = this;
+}
+
+TfrmMain::~TfrmMain() {
+    if (platform == this) platform = nullptr;
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
+}
+
+void TfrmMain::presentFrame() {
+    frameToArgb(frameBuffer, reinterpret_cast<uint32_t*>(Panel1->image.bits()));
+    Panel1->update();
+    if (options.fps > 0) {
+        // Hold the frame until its slot comes, still serving the window meanwhile.
+        int64_t period = 1000000000LL / options.fps;
+        if (nextFrameNs == 0) nextFrameNs = frameClock.nsecsElapsed();
+        nextFrameNs += period;
+        int64_t now;
+        while ((now = frameClock.nsecsElapsed()) < nextFrameNs && !powerOffRequest && !hostClosing) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+            int64_t left = (nextFrameNs - now) / 1000000;
+            if (left > 0) QThread::msleep((unsigned long)(left > 5 ? 5 : left));
+        }
+        if (now - nextFrameNs > period) nextFrameNs = now;  // fell behind: do not race to catch up
+    }
+}
+
+void TfrmMain::processHostEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void TfrmMain::messageBox(const char* text) { QMessageBox::information(this, windowTitle(), text); }
+
+void TfrmMain::appendLine(TextWindow window, const char* line) {
+    (window == TextWindow::Memo1 ? Memo1 : Memo2)->appendPlainText(QString::fromLatin1(line));
+}
+
+void TfrmMain::setAlarmLamp(bool lit) { Shape1->setLit(lit); }
+
+int32_t TfrmMain::readControl(const char* name) {
+    QWidget* w = controls.value(QString::fromLatin1(name));
+    if (auto* box = qobject_cast<QCheckBox*>(w)) return box->isChecked() ? 1 : 0;
+    if (auto* bar = qobject_cast<QScrollBar*>(w)) return bar->value();
+    return 0;
+}
+
+void TfrmMain::setLabel(const char* name, const char* text) {
+    if (auto* label = qobject_cast<QLabel*>(controls.value(QString::fromLatin1(name))))
+        label->setText(QString::fromLatin1(text));
+}
+
+int64_t TfrmMain::utcNow() { return QDateTime::currentSecsSinceEpoch(); }
+
+bool TfrmMain::serialOpen() {
+    ComPort1->setPortName(QString::fromStdString(options.gpsPort));
+    ComPort1->setBaudRate(19200);
+    ComPort1->setDataBits(QSerialPort::Data8);
+    ComPort1->setParity(QSerialPort::NoParity);
+    ComPort1->setStopBits(QSerialPort::OneStop);
+    ComPort1->setFlowControl(QSerialPort::NoFlowControl);
+    return ComPort1->open(QIODevice::ReadOnly);
+}
+
+void TfrmMain::serialClose() { ComPort1->close(); }
+
+bool TfrmMain::serialConnected() { return ComPort1->isOpen(); }
+
+void TfrmMain::serialSetBaud(int32_t baud) { ComPort1->setBaudRate(baud); }
+
+int32_t TfrmMain::serialRead(uint8_t* buffer, int32_t maxBytes) {
+    if (!ComPort1->isOpen()) return 0;
+    qint64 n = ComPort1->read(reinterpret_cast<char*>(buffer), maxBytes);
+    return n < 0 ? 0 : (int32_t)n;
+}

@@ -1,0 +1,4 @@
+// The nav state that the headless host can print.
+#include "host/state_registry.h"
+
+void registerNavState() {}

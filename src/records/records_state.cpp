@@ -1,0 +1,4 @@
+// The records state that the headless host can print.
+#include "host/state_registry.h"
+
+void registerRecordsState() {}

@@ -1,0 +1,5 @@
+#include "ui/page.h"
+
+PageHandler currentPage = mainScreenPage;
+uint8_t keyCode = 0;
+uint8_t displayPage = 0;
