@@ -32,14 +32,48 @@ static void readHostFlags() {
 }
 
 static void powerOnSequence() {
+    // 1. Power request and the inputs read straight from the panel.
     powerOffRequest = 0;
+
+    // 2. Calibration and settings with their defaults.
+
+    // 3. Working state of the unit's own memory.
+
+    // 4. Attitude work areas and trigonometry.
     buildTrigTables();
+
+    // 5. GPS, step multiplier, navigation, transponder.
+
+    // 6-10. Splash picture, splash screen and the timer notices.
+
+    // 11. Fuel arrangement.
+
+    // 12. RPM seed, flow period, navigation files.
+
+    // 13. Simulated position.
 }
 
 void runFrame() {
+    // 1-2. Lamp and host flags.
     platform->setAlarmLamp(alarmLamp == 1);
     readHostFlags();
+
+    // 3. Attitude source.
+
+    // 4-6. Channel processing, analog inputs, fuel pressure and main current.
+
+    // 7. The page draws the whole frame and consumes the key.
     currentPage();
+
+    // 8. Clock.
+
+    // 9. GPS sentences.
+
+    // 10. Navigation leg.
+
+    // 11. Alarms away from the main screen.
+
+    // 12. Present, then let the host run its events.
     frameCount++;
     platform->presentFrame();
     platform->processHostEvents();
