@@ -85,6 +85,8 @@ TEST_F(Window, ClosingTheWindowWhileRunningEndsTheLoop) {
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
+    // No display is needed: the window runs on the offscreen platform unless told otherwise.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }
