@@ -223,6 +223,17 @@ TEST(Background, ClearCopyAndPixel) {
     for (uint8_t v : backgroundBuffer) ASSERT_EQ(v, 0);
 }
 
+TEST(SampleCard, SplashPictureLeavesRoomForTheTexts) {
+    loadMifToBackground(0, 0, EFIS_SOURCE_DIR "/card/SDCARD/SPLASH.MIF");
+    ASSERT_EQ(mifResult, mifOk);
+    EXPECT_EQ(mifWidth, 480);
+    EXPECT_EQ(mifHeight, 272);
+    EXPECT_EQ(mifPacketBytes + 4, std::filesystem::file_size(EFIS_SOURCE_DIR "/card/SDCARD/SPLASH.MIF"));
+    // The registration, serial number and version are written in white over the bottom rows.
+    for (int y = 238; y < screenHeight; y++)
+        for (int x = 0; x < screenWidth; x++) ASSERT_EQ(bg(x, y), colourBlack) << x << "," << y;
+}
+
 // A 50 x 50 picture whose column x has colour x + 1, coded as single-pixel literals per row.
 Bytes columnPicture() {
     Bytes b = header(50, 50);
