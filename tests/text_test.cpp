@@ -8,13 +8,12 @@
 #include <utility>
 
 #include "gfx/font_data.h"
+#include "gfx/mif.h"
 #include "gfx/palette.h"
 #include "gfx/primitives.h"
 #include "host/state_registry.h"
 #include "host/unit.h"
 #include "ui/page.h"
-
-extern uint8_t backgroundBuffer[frameBufferSize];
 
 namespace {
 

@@ -3,14 +3,11 @@
 #include <cstdint>
 
 #include "gfx/font_data.h"
+#include "gfx/mif.h"
 #include "gfx/palette.h"
 #include "gfx/primitives.h"
 #include "host/unit.h"
 #include "ui/page.h"
-
-// The picture buffer and its copy to the screen (gfx/mif.h).
-extern uint8_t backgroundBuffer[frameBufferSize];
-void copyBackground();
 
 int16_t textStartX;
 int16_t textEndX;
