@@ -9,7 +9,8 @@
 // not the name itself, to anything taking a const reference (std::min(+headingBug, ...)).
 //
 // The price: once this header is included, these identifiers mean the fields everywhere in that
-// file. Write them by their plain name (headingBug, not retainedState.headingBug), and do not
+// file, in the headers included after it too (Qt's QSerialPortInfo has a serialNumber(), so
+// include this after any library header, and keep it out of the Qt window's files). Write them by their plain name (headingBug, not retainedState.headingBug), and do not
 // reuse them as the name of a member, a parameter or a local. Code that must spell the record
 // (the field tables, the registry) includes records/records.h alone.
 #pragma once
