@@ -16,8 +16,9 @@ extern uint8_t alarmLamp;        // 1 while an alarm is being shown
 extern uint8_t powerOffRequest;  // ends the frame loop when non-zero
 extern uint8_t unitRunning;      // 1 from "&On" until the frame loop has ended
 extern uint8_t hostClosing;      // the window is closing: start-up screens end at once
-extern uint32_t serialNumber;    // shown on the splash; kept across power cycles
 extern uint32_t frameCount;      // frames run since the program started
+// The serial number shown on the splash is calibration.serialNumber, by its plain name through
+// records/working_state.h (not included here, so that the Qt window's files stay free of it).
 
 constexpr float firmwareVersion = 3.06f;
 
