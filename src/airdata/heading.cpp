@@ -11,16 +11,19 @@ int16_t trueHeading;
 static int16_t compassSamples[compassWindow];  // tenths of a degree, newest at compassNext - 1
 static int32_t compassNext;                    // where the next sample goes
 
-// Circular mean of the newest `count` samples, tenths of a degree 0..3599.
+// Circular mean of the newest `count` samples, tenths of a degree 0..3599. The mean is truncated;
+// a nudge far below a tenth keeps the rounding noise of sine and cosine from dropping a steady
+// heading by a tenth (and so by a whole degree).
 static int32_t compassMean(int32_t count) {
     constexpr double radiansPerTenth = 3.14159265358979323846 / 1800.0;
-    float sinSum = 0.0f, cosSum = 0.0f;
+    double sinSum = 0.0, cosSum = 0.0;
     for (int32_t k = 1; k <= count; k++) {
         int32_t i = (compassNext - k + compassWindow) % compassWindow;
-        sinSum += (float)std::sin(compassSamples[i] * radiansPerTenth);
-        cosSum += (float)std::cos(compassSamples[i] * radiansPerTenth);
+        sinSum += std::sin(compassSamples[i] * radiansPerTenth);
+        cosSum += std::cos(compassSamples[i] * radiansPerTenth);
     }
-    int32_t tenths = (int32_t)(std::atan2(sinSum / (float)count, cosSum / (float)count) / radiansPerTenth);
+    double mean = std::atan2(sinSum / count, cosSum / count) / radiansPerTenth;
+    int32_t tenths = (int32_t)(mean + (mean >= 0.0 ? 1e-6 : -1e-6));
     if (tenths < 0) tenths += 3600;
     return tenths;
 }
