@@ -10,14 +10,26 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "gfx/palette.h"
 #include "png_reader.h"
 #include "ui/page.h"
 
 namespace {
 
+// A folder of this test process's own, so parallel runs never share files.
+std::string testDir() {
+    static std::string dir = [] {
+        std::string d = std::filesystem::temp_directory_path() / ("efis_headless_" + std::to_string(getpid()));
+        std::filesystem::create_directories(d);
+        return d;
+    }();
+    return dir;
+}
+
 std::string writeScript(const std::string& name, const std::string& text) {
-    std::string path = std::filesystem::temp_directory_path() / name;
+    std::string path = testDir() + "/" + name;
     std::ofstream(path) << text;
     return path;
 }
@@ -28,7 +40,7 @@ std::vector<uint8_t> fileBytes(const std::string& path) {
 }
 
 TEST(Headless, ScriptRunsTheUnitAndSnapsTheFrame) {
-    std::string dir = std::filesystem::temp_directory_path();
+    std::string dir = testDir();
     std::string script = writeScript("efis_e2e.script",
                                      "# a whole session\n"
                                      "clock 2026-05-01T12:00:00Z\n"
@@ -56,7 +68,7 @@ TEST(Headless, ScriptRunsTheUnitAndSnapsTheFrame) {
 }
 
 TEST(Headless, SameScriptSameBytes) {
-    std::string dir = std::filesystem::temp_directory_path();
+    std::string dir = testDir();
     std::string script = writeScript("efis_twice.script", "power on\nframes 6000\nkey push\nframes 2\nsnap efis_twice.png\n");
     ASSERT_EQ(runHeadlessScript(script.c_str(), dir.c_str()), 0);
     std::vector<uint8_t> first = fileBytes(dir + "/efis_twice.png");
@@ -66,7 +78,7 @@ TEST(Headless, SameScriptSameBytes) {
 }
 
 TEST(Headless, FailuresAndMalformedLines) {
-    std::string dir = std::filesystem::temp_directory_path();
+    std::string dir = testDir();
     struct Case {
         const char* text;
         int32_t code;

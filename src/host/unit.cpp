@@ -7,6 +7,7 @@
 #include "gfx/primitives.h"
 #include "host/platform.h"
 #include "host/sensor_panel.h"
+#include "host/startup_screens.h"
 #include "records/persistence.h"
 #include "records/working_state.h"
 #include "ui/page.h"
@@ -67,6 +68,7 @@ static void powerOnSequence() {
     // 5. GPS, step multiplier, navigation, transponder.
 
     // 6-10. Splash picture, splash screen and the timer notices.
+    runStartupScreens();
 
     // 11. Fuel arrangement.
 
