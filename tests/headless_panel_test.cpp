@@ -6,11 +6,12 @@
 #include <string>
 
 #include "host/headless/headless_host.h"
+#include "test_dir.h"
 
 namespace {
 
 int32_t runScript(const std::string& text) {
-    std::string dir = std::filesystem::temp_directory_path();
+    std::string dir = testDir();
     std::string path = dir + "/efis_panel.script";
     std::ofstream(path) << text;
     return runHeadlessScript(path.c_str(), dir.c_str());

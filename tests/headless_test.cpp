@@ -10,23 +10,12 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 #include "gfx/palette.h"
 #include "png_reader.h"
+#include "test_dir.h"
 #include "ui/page.h"
 
 namespace {
-
-// A folder of this test process's own, so parallel runs never share files.
-std::string testDir() {
-    static std::string dir = [] {
-        std::string d = std::filesystem::temp_directory_path() / ("efis_headless_" + std::to_string(getpid()));
-        std::filesystem::create_directories(d);
-        return d;
-    }();
-    return dir;
-}
 
 std::string writeScript(const std::string& name, const std::string& text) {
     std::string path = testDir() + "/" + name;
