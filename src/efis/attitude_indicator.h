@@ -20,6 +20,8 @@ struct ScreenPoint {
 // Turns (x, y), relative to the centre, by the angle whose cosine and sine are c and s.
 ScreenPoint rotatePoint(int16_t x, int16_t y, float c, float s);
 
+// Sky, ground and horizon line over the window x 0..w, y 0..271; sets clipRight to w + 1,
+// which the rest of the picture clips with.
 void drawHorizon(int16_t cx, int16_t w);
 void drawPitchLadder(int16_t cx);
 void drawBankScaleFixed(int16_t cx);
