@@ -298,8 +298,10 @@ TEST_F(Attitude, MovingBankScaleTurnsWithTheHorizon) {
     EXPECT_EQ(pixel(244, 76), white);
     fillScreen(0);
     drawBankScaleFixed(240);
-    for (int y = 0; y < 66; y++)
+    for (int y = 0; y < screenHeight; y++) {
+        if (y >= 67 && y <= 77) continue;  // the two pointers
         for (int x = 0; x < screenWidth; x++) ASSERT_EQ(moving[y * screenWidth + x], pixel(x, y)) << x << "," << y;
+    }
 
     // Banked 90 the zero index lies at the right, 88 pixels out on the centre row, still solid.
     fillScreen(0);

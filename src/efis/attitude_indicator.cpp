@@ -1,6 +1,7 @@
 #include "efis/attitude_indicator.h"
 
 #include <cmath>
+#include <initializer_list>
 
 #include "airdata/airdata.h"
 #include "gfx/palette.h"
@@ -223,17 +224,16 @@ bool insideShape(const SolidShape& shape, int16_t dx, int16_t y) {
 // one by one as segments would leave holes between them at some angles. Unturned (c 1, s 0)
 // these are exactly the shape's row spans.
 void drawSolidShape(int16_t cx, const SolidShape& shape, float c, float s) {
-    int16_t minX = 0, maxX = 0, minY = 0, maxY = 0;
+    int16_t minX = 32767, maxX = -32768, minY = 32767, maxY = -32768;
     for (int16_t row = 0; row < shape.rowCount; row++) {
         const RowSpan& span = shape.rows[row];
         int16_t y = (int16_t)(shape.top + row - attitudeCentreY);
         for (int16_t x : {span.left, span.right}) {
             ScreenPoint p = rotatePoint(x, y, c, s);
-            bool first = row == 0 && x == span.left;
-            if (first || p.x < minX) minX = p.x;
-            if (first || p.x > maxX) maxX = p.x;
-            if (first || p.y < minY) minY = p.y;
-            if (first || p.y > maxY) maxY = p.y;
+            if (p.x < minX) minX = p.x;
+            if (p.x > maxX) maxX = p.x;
+            if (p.y < minY) minY = p.y;
+            if (p.y > maxY) maxY = p.y;
         }
     }
     for (int16_t ry = (int16_t)(minY - 1); ry <= maxY + 1; ry++) {
