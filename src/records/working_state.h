@@ -9,9 +9,11 @@
 // not the name itself, to anything taking a const reference (std::min(+headingBug, ...)).
 //
 // The price: once this header is included, these identifiers mean the fields everywhere in that
-// file. Write them by their plain name (headingBug, not retainedState.headingBug), and do not
-// reuse them as the name of a member, a parameter or a local. Code that must spell the record
-// (the field tables, the registry) includes records/records.h alone.
+// file, in the headers included after it too. Include it after any library header (Qt's
+// QSerialPortInfo has a serialNumber()) and keep it out of the Qt window's files. Write the
+// names plainly (headingBug, not retainedState.headingBug) and do not reuse them for a member,
+// a parameter or a local. Code that must spell the record (the field tables, the registry)
+// includes records/records.h alone.
 #pragma once
 #include "records/records.h"
 
