@@ -201,6 +201,29 @@ TEST_F(Attitude, HorizonSweepPaintsTheWholeWindowOnTheRightSides) {
     }
 }
 
+// The whole picture over the attitudes, slip and turn values: the narrow window keeps the
+// engine strip free of lines (only a one-colour fill of a missed horizon reaches past it).
+TEST_F(Attitude, WholePictureStaysInsideItsWindow) {
+    for (uint8_t moving = 0; moving <= 1; moving++) {
+        unitSettings.bankIndicatorType = moving;
+        for (int16_t pitch = -100; pitch <= 100; pitch += 10) {
+            for (int16_t bank = -180; bank <= 180; bank += 10) {
+                fillScreen(unpainted);
+                attitude(pitch, bank);
+                slipValue = (int16_t)(bank * 180);
+                turnRate = (int16_t)(pitch * 300);
+                clipRight = 353;
+                drawAttitudeIndicator(170, 352);
+                ASSERT_EQ(pixel(170, 107), white);
+                uint8_t strip = pixel(353, 0);
+                for (int y = 0; y < screenHeight; y++)
+                    for (int x = 353; x < screenWidth; x++)
+                        ASSERT_EQ(pixel(x, y), strip) << x << "," << y << " pitch " << pitch << " bank " << bank;
+            }
+        }
+    }
+}
+
 // ---- Pitch ladder ---------------------------------------------------------------------------
 
 TEST_F(Attitude, LadderRungsAndBothEndTicks) {
