@@ -1,9 +1,13 @@
 #include "host/unit.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "gfx/primitives.h"
+#include "host/clock.h"
+#include "host/gps_link.h"
 #include "host/platform.h"
+#include "nav/gps_state.h"
 #include "records/persistence.h"
 #include "records/working_state.h"
 #include "ui/page.h"
@@ -34,6 +38,15 @@ static void readHostFlags() {
     asiSensorStatus = platform->readControl("CheckBox8") ? 2 : 0;
 }
 
+// A position control's value into its label and the simulated fix.
+static void seedSimulatedPosition(const char* control, const char* label, void (*convert)(int32_t)) {
+    int32_t position = platform->readControl(control);
+    char text[16];
+    std::snprintf(text, sizeof text, "%ld", (long)position);
+    platform->setLabel(label, text);
+    convert(position);
+}
+
 static void powerOnSequence() {
     // 1. Power request and the inputs read straight from the panel.
     powerOffRequest = 0;
@@ -59,6 +72,7 @@ static void powerOnSequence() {
     buildTrigTables();
 
     // 5. GPS, step multiplier, navigation, transponder.
+    gpsPowerOn();
 
     // 6-10. Splash picture, splash screen and the timer notices.
 
@@ -67,6 +81,8 @@ static void powerOnSequence() {
     // 12. RPM seed, flow period, navigation files.
 
     // 13. Simulated position.
+    seedSimulatedPosition("ScrollBar39", "Label79", convertSimulatedLatitude);
+    seedSimulatedPosition("ScrollBar40", "Label80", convertSimulatedLongitude);
 }
 
 void runFrame() {
@@ -82,8 +98,10 @@ void runFrame() {
     currentPage();
 
     // 8. Clock.
+    readHostClock();
 
     // 9. GPS sentences.
+    decodePendingSentences();
 
     // 10. Navigation leg.
 

@@ -116,7 +116,7 @@ double nmeaToDegrees(double x) {
 void decodeRmc(const char* sentence) {
     Text t = textOf(sentence);
     if (!hasTime(t)) return;
-    int32_t hour, minute, second;
+    int32_t hour = 0, minute = 0, second = 0;
     bool timeOk = readTwoDigits(t, 6, hour) && readTwoDigits(t, 8, minute) && readTwoDigits(t, 10, second) &&
                   hour < 24 && minute < 60 && second < 60;
     int32_t i = 6;
@@ -132,7 +132,7 @@ void decodeRmc(const char* sentence) {
     skipField(t, i);
     bool trackOk = readNumber(t, i, track);
     skipField(t, i);
-    int32_t day, month, year;
+    int32_t day = 0, month = 0, year = 0;
     bool dateOk = readTwoDigits(t, i, day) && readTwoDigits(t, i + 2, month) && readTwoDigits(t, i + 4, year) &&
                   atFieldEnd(t, i + 6) && day >= 1 && day <= daysInMonth(month, 100 + year);
 
