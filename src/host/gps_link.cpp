@@ -19,19 +19,24 @@ uint8_t gsaPending;
 uint8_t gsvPending;
 uint8_t gpsDataReceived;
 
-static uint8_t rxBuffer[serialReadChunk];  // one read's bytes; static to keep 10 kB off the stack
-constexpr int32_t maxReadsPerEvent = 100;  // bounds one event; a busy line is served by the next
+static uint8_t rxBuffer[serialReadChunk]; // one read's bytes; static to keep 10 kB off the stack
+constexpr int32_t maxReadsPerEvent = 100; // bounds one event; a busy line is served by the next
 
 uint16_t parseHexChecksum(const char* text) {
     uint16_t value = 0;
     const char* p = text;
-    while (*p == ' ' || *p == '\t') p++;
+    while (*p == ' ' || *p == '\t')
+        p++;
     for (;; p++) {
         int digit;
-        if (*p >= '0' && *p <= '9') digit = *p - '0';
-        else if (*p >= 'A' && *p <= 'F') digit = *p - 'A' + 10;
-        else if (*p >= 'a' && *p <= 'f') digit = *p - 'a' + 10;
-        else break;
+        if (*p >= '0' && *p <= '9')
+            digit = *p - '0';
+        else if (*p >= 'A' && *p <= 'F')
+            digit = *p - 'A' + 10;
+        else if (*p >= 'a' && *p <= 'f')
+            digit = *p - 'a' + 10;
+        else
+            break;
         value = (uint16_t)(value * 16 + digit);
     }
     return value;
@@ -48,17 +53,22 @@ static void post(char* mailbox, uint8_t& pending) {
 
 static void acceptOrReject() {
     uint8_t sum = 0;
-    for (int32_t i = 0; i < nmeaBodyLength; i++) sum ^= (uint8_t)nmeaBody[i];
+    for (int32_t i = 0; i < nmeaBodyLength; i++)
+        sum ^= (uint8_t)nmeaBody[i];
     nmeaChecksumText[2] = 0;
     if (parseHexChecksum(nmeaChecksumText) != sum) return;
     nmeaBody[nmeaBodyLength] = 0;
     gpsDataReceived = 1;
     if (nmeaBodyLength < 5 || nmeaBody[0] != 'G' || nmeaBody[1] != 'P') return;
     const char* name = nmeaBody + 2;
-    if (std::memcmp(name, "RMC", 3) == 0) post(rmcSentence, rmcPending);
-    else if (std::memcmp(name, "GGA", 3) == 0) post(ggaSentence, ggaPending);
-    else if (std::memcmp(name, "GSA", 3) == 0) post(gsaSentence, gsaPending);
-    else if (std::memcmp(name, "GSV", 3) == 0) post(gsvSentence, gsvPending);
+    if (std::memcmp(name, "RMC", 3) == 0)
+        post(rmcSentence, rmcPending);
+    else if (std::memcmp(name, "GGA", 3) == 0)
+        post(ggaSentence, ggaPending);
+    else if (std::memcmp(name, "GSA", 3) == 0)
+        post(gsaSentence, gsaPending);
+    else if (std::memcmp(name, "GSV", 3) == 0)
+        post(gsvSentence, gsvPending);
 }
 
 static void receiveByte(uint8_t c) {
@@ -75,7 +85,7 @@ static void receiveByte(uint8_t c) {
         } else if (nmeaBodyLength < nmeaBodyMax) {
             nmeaBody[nmeaBodyLength++] = (char)c;
         } else {
-            nmeaRxState = 0;  // over-long body
+            nmeaRxState = 0; // over-long body
         }
         break;
     case 2:
@@ -100,7 +110,8 @@ static void receiveByte(uint8_t c) {
 }
 
 void nmeaReceiveBytes(const uint8_t* bytes, int32_t count) {
-    for (int32_t i = 0; i < count; i++) receiveByte(bytes[i]);
+    for (int32_t i = 0; i < count; i++)
+        receiveByte(bytes[i]);
 }
 
 void ComPort1RxChar() {
@@ -109,7 +120,7 @@ void ComPort1RxChar() {
         if (n <= 0) break;
         if (n > serialReadChunk) n = serialReadChunk;
         nmeaReceiveBytes(rxBuffer, n);
-        if (n < serialReadChunk) break;  // a short read: nothing more waited
+        if (n < serialReadChunk) break; // a short read: nothing more waited
     }
 }
 

@@ -31,11 +31,12 @@ void secondsToDateTime(int64_t seconds, DateTime& dt) {
     int64_t cycle = days / 1461;
     int64_t inCycle = days % 1461;
     int64_t yearInCycle = inCycle / 365;
-    if (yearInCycle > 3) yearInCycle = 3;  // the last day of the leap year
+    if (yearInCycle > 3) yearInCycle = 3; // the last day of the leap year
     int32_t year = (int32_t)(1 + 4 * cycle + yearInCycle);
     int32_t dayOfYear = (int32_t)(inCycle - 365 * yearInCycle);
     int32_t month = 1;
-    while (month < 12 && dayOfYear >= daysInMonth(month, year)) dayOfYear -= daysInMonth(month++, year);
+    while (month < 12 && dayOfYear >= daysInMonth(month, year))
+        dayOfYear -= daysInMonth(month++, year);
     dt.year = (uint16_t)year;
     dt.month = (uint8_t)month;
     dt.day = (uint8_t)(dayOfYear + 1);

@@ -56,9 +56,15 @@ static uint16_t clampSpeed(double v) {
 void setGroundSpeeds(double mph, double kmh, double kts) {
     gpsSpeedMph = clampSpeed(mph);
     switch (unitSettings.speedUnit) {
-    case 1: groundSpeed = clampSpeed(kmh); break;
-    case 2: groundSpeed = clampSpeed(kts); break;
-    default: groundSpeed = gpsSpeedMph; break;
+    case 1:
+        groundSpeed = clampSpeed(kmh);
+        break;
+    case 2:
+        groundSpeed = clampSpeed(kts);
+        break;
+    default:
+        groundSpeed = gpsSpeedMph;
+        break;
     }
     if (groundSpeed > minMax.maxGroundSpeed) {
         minMax.maxGroundSpeed = groundSpeed;
@@ -68,7 +74,7 @@ void setGroundSpeeds(double mph, double kmh, double kts) {
 
 void setMagneticTrack() {
     gpsTrackMagnetic = (int16_t)wrapTrack((int64_t)gpsTrackTrue - trackVariation());
-    if (unitSettings.compassDisplay == 2) {  // GPS TRACK: the compass shows the track
+    if (unitSettings.compassDisplay == 2) { // GPS TRACK: the compass shows the track
         magneticHeading = gpsTrackMagnetic;
         trueHeading = gpsTrackTrue;
     }
@@ -86,8 +92,10 @@ void updateInternalPosition() {
 void updateInternalVelocity() {
     double cms = internalVelocity.groundSpeedCms;
     setGroundSpeeds(cms * 0.0223693629, cms * 0.036, cms * 0.0194384449);
-    if (gpsSpeedMph < 5 && compassPresent) gpsTrackTrue = (int16_t)wrapTrack(trueHeading);
-    else gpsTrackTrue = (int16_t)wrapTrack(internalVelocity.headingE5 / 10000 / 10);
+    if (gpsSpeedMph < 5 && compassPresent)
+        gpsTrackTrue = (int16_t)wrapTrack(trueHeading);
+    else
+        gpsTrackTrue = (int16_t)wrapTrack(internalVelocity.headingE5 / 10000 / 10);
     setMagneticTrack();
 }
 

@@ -6,7 +6,7 @@
 #include "host/state_registry.h"
 #include "nav/gps_state.h"
 
-static std::deque<std::string> slotNames;  // "satellites[3].azimuth", built once at start-up
+static std::deque<std::string> slotNames; // "satellites[3].azimuth", built once at start-up
 
 static const char* slotName(int32_t slot, const char* field) {
     slotNames.push_back("satellites[" + std::to_string(slot) + "]." + field);

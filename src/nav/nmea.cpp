@@ -17,17 +17,19 @@ constexpr double feetPerMetre = 3.28083989501;
 
 struct Text {
     const char* s;
-    int32_t length;  // up to the terminator, never more than a mailbox holds
+    int32_t length; // up to the terminator, never more than a mailbox holds
 };
 
 Text textOf(const char* sentence) {
     int32_t n = 0;
-    while (n < nmeaBodyMax && sentence[n]) n++;
+    while (n < nmeaBodyMax && sentence[n])
+        n++;
     return {sentence, n};
 }
 
 void skipField(const Text& t, int32_t& i) {
-    while (i < t.length && t.s[i] != ',') i++;
+    while (i < t.length && t.s[i] != ',')
+        i++;
     if (i < t.length) i++;
 }
 
@@ -49,8 +51,8 @@ bool readNumber(const Text& t, int32_t i, double& out) {
     if (i < t.length && (t.s[i] == '+' || t.s[i] == '-')) negative = t.s[i++] == '-';
     if (i >= t.length || !isDigit(t.s[i])) return false;
     int64_t mantissa = 0;
-    int32_t significant = 0;  // integer digits after the leading zeros
-    int32_t scale = 0;        // fraction digits kept in the mantissa
+    int32_t significant = 0; // integer digits after the leading zeros
+    int32_t scale = 0;       // fraction digits kept in the mantissa
     for (; i < t.length && isDigit(t.s[i]); i++) {
         if (mantissa == 0 && t.s[i] == '0') continue;
         if (++significant > 9) return false;
@@ -106,7 +108,7 @@ bool readCount(const Text& t, int32_t i, int32_t limit, int32_t& out) {
 // A sentence without a time (a comma at index 6 or 7, or the text ending there) is ignored.
 bool hasTime(const Text& t) { return t.length > 7 && t.s[6] != ',' && t.s[7] != ','; }
 
-}  // namespace
+} // namespace
 
 double nmeaToDegrees(double x) {
     double d = std::trunc(x * 0.01);
@@ -133,8 +135,9 @@ void decodeRmc(const char* sentence) {
     bool trackOk = readNumber(t, i, track);
     skipField(t, i);
     int32_t day = 0, month = 0, year = 0;
-    bool dateOk = readTwoDigits(t, i, day) && readTwoDigits(t, i + 2, month) && readTwoDigits(t, i + 4, year) &&
-                  atFieldEnd(t, i + 6) && day >= 1 && day <= daysInMonth(month, 100 + year);
+    bool dateOk = readTwoDigits(t, i, day) && readTwoDigits(t, i + 2, month) &&
+                  readTwoDigits(t, i + 4, year) && atFieldEnd(t, i + 6) && day >= 1 &&
+                  day <= daysInMonth(month, 100 + year);
 
     if (valid) {
         if (latOk && lonOk) {
@@ -146,8 +149,8 @@ void decodeRmc(const char* sentence) {
         setMagneticTrack();
     }
     if (unitSettings.rtcSource == 1 && timeOk && dateOk) {
-        DateTime utc = {(uint8_t)second, (uint8_t)minute, (uint8_t)hour, (uint8_t)day, (uint8_t)month,
-                        (uint16_t)(100 + year)};
+        DateTime utc = {(uint8_t)second, (uint8_t)minute, (uint8_t)hour,
+                        (uint8_t)day,    (uint8_t)month,  (uint16_t)(100 + year)};
         setClockFromUtc(utc);
     }
 }
@@ -156,14 +159,15 @@ void decodeGga(const char* sentence) {
     Text t = textOf(sentence);
     if (!hasTime(t)) return;
     int32_t i = 6;
-    for (int32_t k = 0; k < 5; k++) skipField(t, i);  // time, latitude, N/S, longitude, E/W
+    for (int32_t k = 0; k < 5; k++)
+        skipField(t, i); // time, latitude, N/S, longitude, E/W
     // Quality 0 (or none) is a receiver without a fix, whose altitude is a placeholder.
     bool fix = !atFieldEnd(t, i) && t.s[i] >= '1' && t.s[i] <= '9';
     skipField(t, i);
     int32_t used;
     if (readCount(t, i, 255, used)) satellitesUsed = (uint8_t)used;
     skipField(t, i);
-    skipField(t, i);  // HDOP
+    skipField(t, i); // HDOP
     double metres;
     if (fix && readNumber(t, i, metres) && std::fabs(metres) <= 1e6) {
         float m = (float)metres;
@@ -175,8 +179,8 @@ void decodeGga(const char* sentence) {
 void decodeGsa(const char* sentence) {
     Text t = textOf(sentence);
     int32_t i = 6;
-    skipField(t, i);  // selection mode
-    if (i >= t.length) return;  // no fix field at all
+    skipField(t, i);           // selection mode
+    if (i >= t.length) return; // no fix field at all
     // Anything but 1, 2 or 3 is no fix: an empty field must not mark the position valid.
     char fix = t.s[i];
     gpsFixMode = (fix == '2' || fix == '3') && atFieldEnd(t, i + 1) ? (uint8_t)(fix - '0') : 1;
@@ -200,20 +204,21 @@ void decodeGsa(const char* sentence) {
 void decodeGsv(const char* sentence) {
     Text t = textOf(sentence);
     int32_t i = 6;
-    skipField(t, i);  // number of messages
+    skipField(t, i); // number of messages
     int32_t message, inView;
     if (!readCount(t, i, 1000, message)) return;
     skipField(t, i);
     if (!readCount(t, i, 255, inView)) return;
     satellitesInView = (uint8_t)inView;
-    for (int32_t k = inView; k < satelliteSlots; k++) satellites[k] = SatelliteInfo{};
+    for (int32_t k = inView; k < satelliteSlots; k++)
+        satellites[k] = SatelliteInfo{};
     if (message < 1) return;
     int32_t slot = 4 * (message - 1);
     int32_t groups = inView - slot;
     if (groups > 4) groups = 4;
     for (int32_t g = 0; g < groups && slot < satelliteSlots; g++, slot++) {
         skipField(t, i);
-        if (i >= t.length) break;  // the sentence ends before this group
+        if (i >= t.length) break; // the sentence ends before this group
         // Within a group an empty field is unknown: 0, as for a satellite not tracked.
         int32_t prn = 0, elevation = 0, snr = 0;
         double azimuth = 0;
