@@ -23,10 +23,10 @@
 namespace {
 
 constexpr size_t textWindowLines = 5000;  // newest lines kept per text window
-// Bytes that reach the serial port between two frames: a 9600-baud line carries about 96 bytes in
-// 100 ms. Slow enough that the parts of a multi-sentence GSV cycle reach their one-sentence
-// mailbox in different frames, as they do from a receiver.
-constexpr size_t serialBytesPerFrame = 96;
+// Bytes that reach the serial port between two frames: a 9600-baud line at 30 frames a second.
+// Fewer than the shortest sentence, so that no two sentences complete between the same two frames
+// and the parts of a GSV cycle each find their one-sentence mailbox empty, as in the window.
+constexpr size_t serialBytesPerFrame = 32;
 constexpr size_t serialFileLimit = 16u << 20;  // largest file "serial" feeds (bytes)
 
 struct ScriptState {
