@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 
 #include "host/clock.h"
