@@ -1,6 +1,5 @@
 #include "host/unit.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "gfx/primitives.h"
@@ -38,15 +37,6 @@ static void readHostFlags() {
     asiSensorStatus = platform->readControl("CheckBox8") ? 2 : 0;
 }
 
-// A position control's value into its label and the simulated fix.
-static void seedSimulatedPosition(const char* control, const char* label, void (*convert)(int32_t)) {
-    int32_t position = platform->readControl(control);
-    char text[16];
-    std::snprintf(text, sizeof text, "%ld", (long)position);
-    platform->setLabel(label, text);
-    convert(position);
-}
-
 static void powerOnSequence() {
     // 1. Power request and the inputs read straight from the panel.
     powerOffRequest = 0;
@@ -81,8 +71,6 @@ static void powerOnSequence() {
     // 12. RPM seed, flow period, navigation files.
 
     // 13. Simulated position.
-    seedSimulatedPosition("ScrollBar39", "Label79", convertSimulatedLatitude);
-    seedSimulatedPosition("ScrollBar40", "Label80", convertSimulatedLongitude);
 }
 
 void runFrame() {
