@@ -13,6 +13,7 @@
 #include "host/controls.h"
 #include "host/sensor_panel.h"
 #include "host/unit.h"
+#include "nav/gps_state.h"
 #include "records/records.h"
 #include "records/working_state.h"
 
@@ -76,13 +77,13 @@ TEST_F(Panel, HandlersStoreTheInputAndShowThePosition) {
         {"ScrollBar3", 150, "Label6", "150", [] { return simSlip; }, 150},
         {"ScrollBar4", -1790, "Label7", "-1790", [] { return simTurnRate; }, -1790},
         {"ScrollBar6", -15, "Label12", "-15", [] { return (int64_t)(gForce * 1000.0f); }, -1500},
-        {"ScrollBar37", 36000000, "Label74", "0", [] { return simTrackE5; }, 36000000},
-        {"ScrollBar37", 35990000, "Label74", "359", [] { return simTrackE5; }, 35990000},
-        {"ScrollBar37", 18000000, "Label74", "180", [] { return simTrackE5; }, 18000000},
-        {"ScrollBar35", 3, "Label70", "3", [] { return simGpsFix; }, 3},
-        {"ScrollBar36", 12000, "Label72", "12000", [] { return simGroundSpeedCms; }, 12000},
-        {"ScrollBar39", -90000, "Label79", "-90000", [] { return simLatitudeE7; }, -900000000},
-        {"ScrollBar40", 180000, "Label80", "180000", [] { return simLongitudeE7; }, 1800000000},
+        {"ScrollBar37", 36000000, "Label74", "0", [] { return internalVelocity.headingE5; }, 36000000},
+        {"ScrollBar37", 35990000, "Label74", "359", [] { return internalVelocity.headingE5; }, 35990000},
+        {"ScrollBar37", 18000000, "Label74", "180", [] { return internalVelocity.headingE5; }, 18000000},
+        {"ScrollBar35", 3, "Label70", "3", [] { return gpsFixMode; }, 3},
+        {"ScrollBar36", 12000, "Label72", "12000", [] { return internalVelocity.groundSpeedCms; }, 12000},
+        {"ScrollBar39", -90000, "Label79", "-90000", [] { return internalPosition.lat; }, -900000000},
+        {"ScrollBar40", 180000, "Label80", "180000", [] { return internalPosition.lon; }, 1800000000},
         {"ScrollBar11", 2240, "Label19", "2240", [] { return oatRaw; }, 2240},
         {"ScrollBar33", 4095, "Label59", "4095", [] { return sensorInputs.mapRaw; }, 4095},
         {"ScrollBar24", 1, "Label48", "1", [] { return sensorInputs.rpm1Raw; }, 1},
@@ -101,7 +102,7 @@ TEST_F(Panel, HandlersStoreTheInputAndShowThePosition) {
         // A platform value the scroll bar could never hold is taken at the end of the range.
         {"ScrollBar8", 100000, "Label21", "350", [] { return airspeedInput; }, 350},
         {"ScrollBar9", -40000, "Label22", "-9999", [] { return verticalSpeedFpm; }, -9999},
-        {"ScrollBar39", 2000000000, "Label79", "90000", [] { return simLatitudeE7; }, 900000000},
+        {"ScrollBar39", 2000000000, "Label79", "90000", [] { return internalPosition.lat; }, 900000000},
         {"ScrollBar24", 0, "Label48", "1", [] { return sensorInputs.rpm1Raw; }, 1},
     };
     for (Case& c : cases) {
@@ -185,8 +186,8 @@ TEST_F(Panel, PowerOnSeedsOnlyTheInputsItNames) {
     EXPECT_EQ(oatRaw, 1694);
     EXPECT_EQ(sensorInputs.rpm1Raw, 2400);
     EXPECT_STREQ(host.label("Label48"), "2400");
-    EXPECT_EQ(simLatitudeE7, 510000000);
-    EXPECT_EQ(simLongitudeE7, -10000000);
+    EXPECT_EQ(internalPosition.lat, 510000000);
+    EXPECT_EQ(internalPosition.lon, -10000000);
     EXPECT_STREQ(host.label("Label79"), "51000");
     EXPECT_STREQ(host.label("Label80"), "-1000");
     EXPECT_EQ(sensorInputs.cjcRaw, 0);

@@ -27,13 +27,6 @@ struct SensorInputs {
 
 extern SensorInputs sensorInputs;  // all zero until a control moves
 
-// The simulated GPS receiver as the panel sets it; the GPS state converts these.
-extern uint8_t simGpsFix;           // fix control: 0..3 (2 and 3 are a position fix)
-extern int32_t simGroundSpeedCms;   // ground speed, cm/s
-extern int32_t simTrackE5;          // track over ground, 1/100000 degree
-extern int32_t simLatitudeE7;       // latitude, 1e-7 degree, north positive
-extern int32_t simLongitudeE7;      // longitude, 1e-7 degree, east positive
-
 // A control's position read through the platform and kept inside the control's range, so that
 // no platform value can push an input beyond what the scroll bar could give.
 int32_t readPanelPosition(const char* controlName);

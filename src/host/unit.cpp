@@ -5,9 +5,12 @@
 
 #include "airdata/airdata.h"
 #include "gfx/primitives.h"
+#include "host/clock.h"
+#include "host/gps_link.h"
 #include "host/platform.h"
 #include "host/sensor_panel.h"
 #include "host/startup_screens.h"
+#include "nav/gps_state.h"
 #include "records/persistence.h"
 #include "records/working_state.h"
 #include "ui/page.h"
@@ -67,6 +70,7 @@ static void powerOnSequence() {
     buildTrigTables();
 
     // 5. GPS, step multiplier, navigation, transponder.
+    gpsPowerOn();
 
     // 6-10. Splash picture, splash screen and the timer notices.
     runStartupScreens();
@@ -106,8 +110,10 @@ void runFrame() {
     currentPage();
 
     // 8. Clock.
+    readHostClock();
 
     // 9. GPS sentences.
+    decodePendingSentences();
 
     // 10. Navigation leg.
 

@@ -14,6 +14,7 @@
 #include "host/controls.h"
 #include "host/qt/main_window.h"
 #include "host/sensor_panel.h"
+#include "nav/gps_state.h"
 
 namespace {
 
@@ -87,7 +88,7 @@ TEST(SensorPanelWindow, MovingABarRunsItsHandlerAndSetsItsLabel) {
     QScrollBar* track = w.findChild<QScrollBar*>("ScrollBar37");
     track->setValue(36000000);
     EXPECT_EQ(w.findChild<QLabel*>("Label74")->text(), "0");
-    EXPECT_EQ(simTrackE5, 36000000);
+    EXPECT_EQ(internalVelocity.headingE5, 36000000);
 
     w.findChild<QScrollBar*>("ScrollBar38")->setValue(100);
     EXPECT_EQ(sensorInputs.cjcRaw, 100);
