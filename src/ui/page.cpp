@@ -2,4 +2,3 @@
 
 PageHandler currentPage = mainScreenPage;
 uint8_t keyCode = 0;
-uint8_t displayPage = 0;
