@@ -32,6 +32,33 @@ inline int countNot(int x0, int y0, int x1, int y1, uint8_t background) {
     return (x1 - x0 + 1) * (y1 - y0 + 1) - countColour(x0, y0, x1, y1, background);
 }
 
+// A copy of the frame, to compare what an instrument drew with a reference drawn afterwards.
+struct Frame {
+    uint8_t pixels[frameBufferSize];
+    uint8_t at(int x, int y) const { return pixels[y * screenWidth + x]; }
+};
+
+inline void saveFrame(Frame& f) { std::memcpy(f.pixels, frameBuffer, sizeof f.pixels); }
+
+// Pixels of a box (inclusive) where the saved frame and the present one differ.
+inline int differences(const Frame& f, int x0, int y0, int x1, int y1) {
+    int n = 0;
+    for (int y = y0; y <= y1; y++)
+        for (int x = x0; x <= x1; x++)
+            if (f.at(x, y) != pixelAt(x, y)) n++;
+    return n;
+}
+
+// Pixels outside a box (inclusive) that are no longer the fill colour: what an instrument drew
+// beyond its own area.
+inline int outside(int x0, int y0, int x1, int y1, uint8_t fill) {
+    int n = 0;
+    for (int y = 0; y < screenHeight; y++)
+        for (int x = 0; x < screenWidth; x++)
+            if ((x < x0 || x > x1 || y < y0 || y > y1) && pixelAt(x, y) != fill) n++;
+    return n;
+}
+
 // The stand-in for the attitude picture behind the tapes: sky above row 136, ground below.
 inline void paintHorizon() {
     std::memset(frameBuffer, colourBlue, (size_t)screenWidth * 136);

@@ -93,7 +93,10 @@ void drawAirspeedTape() {
     // Scale: a tick every 5 units, a long one with its label every 10.
     uint32_t span = asiSpanFloored();
     char label[12];
-    for (uint32_t t = 0; t <= span; t += 5) {
+    // Start just below the first speed whose row is on the tape (w > 10, t > (Pi - 114) u).
+    float firstVisible = (float)(pi - 114) * u;
+    uint32_t first = firstVisible >= 10.0f ? (uint32_t)(firstVisible / 5.0f) * 5 - 5 : 0;
+    for (uint32_t t = first; t <= span; t += 5) {
         int32_t w = (int32_t)((float)t / u + 124.0f - (float)pi);
         if (w >= 260) break;
         if (w <= 10) continue;

@@ -1,4 +1,9 @@
 // The efis state that the headless host can print.
+#include "efis/compass_calibration.h"
 #include "host/state_registry.h"
 
-void registerEfisState() {}
+void registerEfisState() {
+    registerValue("compassCalActive", compassCalActive);
+    registerValue("compassCalCount", compassCalCount);
+    registerValue("compassCalFit", compassCalFit);
+}

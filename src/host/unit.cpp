@@ -7,6 +7,7 @@
 #include "gfx/primitives.h"
 #include "host/platform.h"
 #include "host/sensor_panel.h"
+#include "nav/navigation.h"
 #include "records/persistence.h"
 #include "records/working_state.h"
 #include "ui/page.h"
@@ -72,6 +73,7 @@ static void powerOnSequence() {
 
     // 12. RPM seed, flow period, navigation files.
     seedRpm1();
+    navActive = 0;
 
     // 13. Simulated position.
     seedSimulatedPosition();
