@@ -52,10 +52,17 @@ inline int differences(const Frame& f, int x0, int y0, int x1, int y1) {
 // Pixels outside a box (inclusive) that are no longer the fill colour: what an instrument drew
 // beyond its own area.
 inline int outside(int x0, int y0, int x1, int y1, uint8_t fill) {
+    auto others = [fill](int y, int from, int to) {  // pixels from..to - 1 of row y
+        if (from >= to) return 0;
+        const uint8_t* row = frameBuffer + y * screenWidth;
+        return (int)(to - from - std::count(row + from, row + to, fill));
+    };
+    int left = std::clamp(x0, 0, (int)screenWidth), right = std::clamp(x1 + 1, 0, (int)screenWidth);
     int n = 0;
-    for (int y = 0; y < screenHeight; y++)
-        for (int x = 0; x < screenWidth; x++)
-            if ((x < x0 || x > x1 || y < y0 || y > y1) && pixelAt(x, y) != fill) n++;
+    for (int y = 0; y < screenHeight; y++) {
+        if (y < y0 || y > y1) n += others(y, 0, screenWidth);
+        else n += others(y, 0, left) + others(y, right, screenWidth);
+    }
     return n;
 }
 
