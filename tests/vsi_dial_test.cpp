@@ -115,7 +115,7 @@ TEST_F(VsiDial, SweepStaysInItsSquare) {
                     fillScreen(colourDarkGrey);
                     if (large) {
                         drawVsiDial(1, 240, 67);
-                        ASSERT_EQ(outside(170, 0, 310, 164, colourDarkGrey), 0) << v;
+                        ASSERT_EQ(outside(150, 0, 330, 164, colourDarkGrey), 0) << v;
                     } else {
                         drawVsiDial(0, 267, 217);
                         ASSERT_EQ(outside(160, 157, 339, 271, colourDarkGrey), 0) << v;
