@@ -11,6 +11,7 @@
 #include "host/sensor_panel.h"
 #include "host/startup_screens.h"
 #include "nav/gps_state.h"
+#include "nav/navigation.h"
 #include "records/persistence.h"
 #include "records/working_state.h"
 #include "ui/page.h"
@@ -79,6 +80,7 @@ static void powerOnSequence() {
 
     // 12. RPM seed, flow period, navigation files.
     seedRpm1();
+    navActive = 0;
 
     // 13. Simulated position.
     seedSimulatedPosition();

@@ -5,6 +5,7 @@
 
 #include "host/state_registry.h"
 #include "nav/gps_state.h"
+#include "nav/navigation.h"
 
 static std::deque<std::string> slotNames; // "satellites[3].azimuth", built once at start-up
 
@@ -44,4 +45,8 @@ void registerNavState() {
     REGISTER_FIELD(internalPosition, heightMsl);
     REGISTER_FIELD(internalVelocity, groundSpeedCms);
     REGISTER_FIELD(internalVelocity, headingE5);
+    registerValue("navActive", navActive);
+    registerValue("bearingToWaypoint", bearingToWaypoint);
+    registerValue("magBearingToWaypoint", magBearingToWaypoint);
+    registerValue("crossTrackError", crossTrackError);
 }

@@ -19,6 +19,7 @@
 #include "host/gps_link.h"
 #include "host/qt/main_window.h"
 #include "host/unit.h"
+#include "ui/page.h"
 #include "nav/gps_state.h"
 
 namespace {
@@ -57,13 +58,14 @@ struct PtyPair {
 QPushButton* button(TfrmMain& w, const char* name) { return w.findChild<QPushButton*>(name); }
 
 // Runs the unit ("&On") while `during` is called every 10 ms; "&Off" once it returns true or
-// after five seconds.
+// after twenty seconds. A soft key ends each start-up screen, so the frame loop starts at once.
 void runUnitUntil(TfrmMain& w, const std::function<bool()>& during) {
     QElapsedTimer clock;
     clock.start();
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (during() || clock.elapsed() > 5000) QTest::mouseClick(button(w, "Button2"), Qt::LeftButton);
+        if (keyCode == 0) QTest::mouseClick(w.findChild<QWidget*>("Image2"), Qt::LeftButton);
+        if (during() || clock.elapsed() > 20000) QTest::mouseClick(button(w, "Button2"), Qt::LeftButton);
     });
     poll.start(10);
     QTest::mouseClick(button(w, "Button1"), Qt::LeftButton);
