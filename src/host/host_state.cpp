@@ -17,7 +17,6 @@ void registerHostState() {
     registerValue("calibrateEnabled", calibrateEnabled);
     registerValue("altSensorStatus", altSensorStatus);
     registerValue("asiSensorStatus", asiSensorStatus);
-    registerValue("serialNumber", serialNumber);
     registerValue("tickCount", tickCount);
     registerValue("fastBlink", fastBlink);
     registerValue("slowBlink", slowBlink);

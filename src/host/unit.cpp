@@ -1,7 +1,11 @@
 #include "host/unit.h"
 
+#include <cstring>
+
 #include "gfx/primitives.h"
 #include "host/platform.h"
+#include "records/persistence.h"
+#include "records/working_state.h"
 #include "ui/page.h"
 
 uint8_t alarmsEnabled;
@@ -17,7 +21,6 @@ uint8_t alarmLamp;
 uint8_t powerOffRequest;
 uint8_t unitRunning;
 uint8_t hostClosing;
-uint32_t serialNumber;
 uint32_t frameCount;
 
 static void readHostFlags() {
@@ -35,9 +38,22 @@ static void powerOnSequence() {
     // 1. Power request and the inputs read straight from the panel.
     powerOffRequest = 0;
 
-    // 2. Calibration and settings with their defaults.
+    // 2. Calibration and settings with their defaults (the load hooks bring nothing in, so every
+    // power-on starts from the defaults).
+    loadCalibration();
+    applyCalibrationDefaults();
+    loadSettings();
+    applySettingsDefaults();
 
     // 3. Working state of the unit's own memory.
+    baroSetting = 1013250;  // 1013.25 mb
+    headingBug = 0;
+    altitudeBug = 1000;     // ft
+    // Pitch zero, fuel totals and levels, Hobbs, maintenance and airframe timers together.
+    std::memset(reinterpret_cast<uint8_t*>(&retainedState) + retainedClearOffset, 0, retainedClearSize);
+    loadRetainedState();
+    displayPage = 0;
+    resetMinMax();
 
     // 4. Attitude work areas and trigonometry.
     buildTrigTables();

@@ -2,6 +2,8 @@
 #pragma once
 #include <cstdint>
 
+#include "records/working_state.h"  // serialNumber, shown on the splash, lives in calibration
+
 // Host state flags, copied from the check boxes at the top of every frame.
 extern uint8_t alarmsEnabled;     // 1 when alarms are active
 extern uint8_t ahrsPresent;       // 1 when the attitude sensor is present
@@ -16,7 +18,6 @@ extern uint8_t alarmLamp;        // 1 while an alarm is being shown
 extern uint8_t powerOffRequest;  // ends the frame loop when non-zero
 extern uint8_t unitRunning;      // 1 from "&On" until the frame loop has ended
 extern uint8_t hostClosing;      // the window is closing: start-up screens end at once
-extern uint32_t serialNumber;    // shown on the splash; kept across power cycles
 extern uint32_t frameCount;      // frames run since the program started
 
 constexpr float firmwareVersion = 3.06f;

@@ -3,6 +3,8 @@
 #pragma once
 #include <cstdint>
 
+#include "records/working_state.h"  // displayPage, the main-screen layout 0..9, lives in retainedState
+
 using PageHandler = void (*)();
 
 extern PageHandler currentPage;     // the page drawn by the next frame

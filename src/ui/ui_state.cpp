@@ -3,7 +3,6 @@
 
 #include "ui/page.h"
 
-void registerUiState() { 
+void registerUiState() {
     registerValue("keyCode", keyCode);
-    registerValue("displayPage", displayPage);
 }
