@@ -1,6 +1,7 @@
 // The gfx state that the headless host can print.
 #include <cstdio>
 
+#include "gfx/mif.h"
 #include "gfx/text.h"
 #include "host/state_registry.h"
 
@@ -16,4 +17,8 @@ void registerGfxState() {
         std::snprintf(lineNames[n], sizeof lineNames[n], "infoLines.%d", n);
         registerState(lineNames[n], StateType::Text, infoLines[n], infoLineLength);
     }
+    registerValue("mifResult", mifResult);
+    registerValue("mifWidth", mifWidth);
+    registerValue("mifHeight", mifHeight);
+    registerValue("mifPacketBytes", mifPacketBytes);
 }
