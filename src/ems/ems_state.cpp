@@ -1,4 +1,11 @@
 // The ems state that the headless host can print.
+#include "ems/alarms.h"
+#include "ems/engine_speed.h"
 #include "host/state_registry.h"
 
-void registerEmsState() {}
+void registerEmsState() {
+    registerValue("alarmFlags", alarmFlags);
+    registerValue("alarmAcknowledged", alarmAcknowledged);
+    registerValue("rpm2", rpm2);
+    registerValue("rpm2Percent", rpm2Percent);
+}

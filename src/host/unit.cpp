@@ -1,9 +1,12 @@
 #include "host/unit.h"
 
+#include <cstdio>
 #include <cstring>
 
+#include "airdata/airdata.h"
 #include "gfx/primitives.h"
 #include "host/platform.h"
+#include "host/sensor_panel.h"
 #include "records/persistence.h"
 #include "records/working_state.h"
 #include "ui/page.h"
@@ -37,6 +40,9 @@ static void readHostFlags() {
 static void powerOnSequence() {
     // 1. Power request and the inputs read straight from the panel.
     powerOffRequest = 0;
+    pitchAngle = 0;
+    bankAngle = 0;
+    seedVoltsAndOat();
 
     // 2. Calibration and settings with their defaults (the load hooks bring nothing in, so every
     // power-on starts from the defaults).
@@ -65,8 +71,10 @@ static void powerOnSequence() {
     // 11. Fuel arrangement.
 
     // 12. RPM seed, flow period, navigation files.
+    seedRpm1();
 
     // 13. Simulated position.
+    seedSimulatedPosition();
 }
 
 void runFrame() {
@@ -74,9 +82,22 @@ void runFrame() {
     platform->setAlarmLamp(alarmLamp == 1);
     readHostFlags();
 
-    // 3. Attitude source.
+    // 3. Attitude source. With the serial port open the attitude goes out to Memo1 instead.
+    if (platform->serialConnected()) {
+        const char* names[4] = {"Pitch:", "Bank:", "Slip:", "Turn:"};
+        const int16_t values[4] = {pitchAngle, bankAngle, slipValue, turnRate};
+        for (int i = 0; i < 4; i++) {
+            char line[24];
+            std::snprintf(line, sizeof line, "%s%d", names[i], (int)values[i]);
+            platform->appendLine(TextWindow::Memo1, line);
+        }
+    } else {
+        copyAttitude();
+    }
 
     // 4-6. Channel processing, analog inputs, fuel pressure and main current.
+    // Outside air temperature: after the bus voltage, before anything reads it.
+    processOat();
 
     // 7. The page draws the whole frame and consumes the key.
     currentPage();

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "airdata/airdata.h"
 #include "records/persistence.h"
 
 UnitSettings unitSettings;
@@ -137,10 +138,16 @@ void resetMinMax() {
     // Each minimum and maximum starts again from the present value of its reading, in the unit
     // and scaling shown (RPM in its display mode). A reading is copied here, into both its min
     // and its max field, by the change that brings the code producing it; until then its fields
-    // keep their values. Still to come, in record order: indicated airspeed (maxIas), bus volts
-    // (minVolts, maxVolts), altitude, OAT, manifold pressure, G-force (minG, maxG), wind speed,
+    // keep their values. Still to come, in record order: bus volts
+    // (minVolts, maxVolts), manifold pressure, wind speed,
     // GPS ground speed, RPM 1 and 2, the 12 thermocouples, the pressure, temperature, current
     // and generic readings of the four analog slots, fuel pressure and the main ammeter.
+    minMax.maxIas = indicatedAirspeed;
+    minMax.maxAltitude = altitude;
+    minMax.minOat = oat;
+    minMax.maxOat = oat;
+    minMax.minG = gForce;
+    minMax.maxG = gForce;
     minMax.negativeGCycles = 0;
     minMax.positiveGCycles = 0;
     saveMinMax();

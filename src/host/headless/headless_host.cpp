@@ -48,7 +48,15 @@ class HeadlessPlatform : public Platform {
     std::deque<uint8_t> serialBytes;               // bytes waiting on the serial line
 
     HeadlessPlatform() {
-        for (int32_t i = 0; i < hostControlCount; i++) controls[hostControls[i].name] = hostControls[i].initial;
+        for (int32_t i = 0; i < hostControlCount; i++) {
+            const HostControl& c = hostControls[i];
+            controls[c.name] = c.initial;
+            if (c.label) {
+                char text[16];
+                controlLabelText(c, c.initial, text, sizeof text);
+                labels[c.label] = text;
+            }
+        }
         clockMs = 1767225600000LL;  // 2026-01-01T00:00:00Z until the script sets the clock
     }
     void presentFrame() override { std::memcpy(presented, frameBuffer, sizeof presented); }
@@ -243,6 +251,29 @@ bool cmdExpect(const std::vector<std::string>& w) {
     return true;
 }
 
+// Moves a scroll bar like the pilot would: never beyond its range, and its handler runs only
+// when the position really changes.
+bool cmdSet(const std::vector<std::string>& w) {
+    int64_t value;
+    if (w.size() != 3 || !parseInt(w[2], value)) return fail(2, "usage: set SCROLLBAR VALUE");
+    const HostControl* c = findHostControl(w[1].c_str());
+    if (!c || c->kind != ControlKind::ScrollBar) return fail(2, "set: no scroll bar '%s'", w[1].c_str());
+    int32_t position = clampToControl(*c, value);
+    int32_t& held = host->controls[c->name];
+    if (held == position) return true;
+    held = position;
+    if (c->onChange) c->onChange();
+    return true;
+}
+
+bool cmdCheck(const std::vector<std::string>& w) {
+    if (w.size() != 3 || (w[2] != "on" && w[2] != "off")) return fail(2, "usage: check CHECKBOX on|off");
+    const HostControl* c = findHostControl(w[1].c_str());
+    if (!c || c->kind != ControlKind::CheckBox) return fail(2, "check: no check box '%s'", w[1].c_str());
+    host->controls[c->name] = w[2] == "on" ? 1 : 0;
+    return true;
+}
+
 struct CommandEntry {
     const char* name;
     Command run;
@@ -251,6 +282,7 @@ struct CommandEntry {
 const CommandEntry commands[] = {
     {"power", cmdPower}, {"frames", cmdFrames}, {"key", cmdKey},     {"tick", cmdTick},
     {"clock", cmdClock}, {"snap", cmdSnap},     {"print", cmdPrint}, {"expect", cmdExpect},
+    {"set", cmdSet},     {"check", cmdCheck},
 };
 
 // Runs script lines until one asks for frames, the unit is switched off, or the script ends.

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -15,6 +16,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QThread>
+#include <cstring>
 
 #include "gfx/primitives.h"
 #include "host/controls.h"
@@ -107,6 +109,125 @@ QPixmap drawBezel() {
     return pm;
 }
 
+namespace {
+
+// Where the rows of one sheet or group box go: captions, bars and value labels in columns.
+struct RowPlace {
+    QWidget* parent;
+    int x, y;          // top-left of the first row
+    int captionWidth;
+    int barWidth;
+    int labelWidth;
+    int rowHeight;
+};
+
+// The EMS groups in two columns: the thermocouples on the right, the rest on the left.
+struct GroupPlace {
+    const char* group;
+    int column;
+};
+constexpr GroupPlace emsGroups[] = {{"Miscellaneous", 0}, {"Power", 0},          {"Fuel", 0},
+                                    {"Analog Inputs", 0}, {"Thermocouples", 1}};
+
+}  // namespace
+
+// Every control of the shared table on its sheet. Ranges, positions and label texts are set
+// here while no signal is connected, so that building the window runs no handler; the handlers
+// are connected last.
+void TfrmMain::buildSensorPanel(QWidget* const* sheet) {
+    QFont small = font();
+    small.setPointSize(8);
+    auto addRow = [this](const HostControl& hc, RowPlace& at) {
+        QLabel* caption = new QLabel(hc.caption, at.parent);
+        caption->setGeometry(at.x, at.y, at.captionWidth, at.rowHeight - 2);
+        QScrollBar* bar = new QScrollBar(Qt::Horizontal, at.parent);
+        bar->setObjectName(hc.name);
+        bar->setRange(hc.minimum, hc.maximum);
+        if (hc.step > 0) {
+            bar->setSingleStep(hc.step);
+            bar->setPageStep(hc.step);
+        }
+        bar->setValue(hc.initial);
+        bar->setGeometry(at.x + at.captionWidth, at.y + 1, at.barWidth, at.rowHeight - 4);
+        controls.insert(hc.name, bar);
+        QLabel* value = new QLabel(at.parent);
+        value->setObjectName(hc.label);
+        char text[16];
+        controlLabelText(hc, hc.initial, text, sizeof text);
+        value->setText(QString::fromLatin1(text));
+        value->setGeometry(at.x + at.captionWidth + at.barWidth + 6, at.y, at.labelWidth, at.rowHeight - 2);
+        controls.insert(hc.label, value);
+        at.y += at.rowHeight;
+    };
+    auto addCheckBox = [this](const HostControl& hc, QWidget* parent, int x, int y) {
+        QCheckBox* box = new QCheckBox(hc.caption, parent);
+        box->setObjectName(hc.name);
+        box->setChecked(hc.initial != 0);
+        box->setGeometry(x, y, 160, 20);
+        controls.insert(hc.name, box);
+    };
+
+    // AHRS&Compass and Flight Instruments/GPS: one wide row per scroll bar.
+    RowPlace wide[2] = {{sheet[sheetAhrs], 10, 14, 100, 300, 80, 30}, {sheet[sheetFlight], 10, 14, 100, 300, 80, 30}};
+    int boxCount = 0;
+    for (int32_t i = 0; i < hostControlCount; i++) {
+        const HostControl& hc = hostControls[i];
+        if (hc.sheet > sheetFlight) continue;
+        if (hc.kind == ControlKind::ScrollBar && !hc.group) addRow(hc, wide[hc.sheet]);
+    }
+    for (int32_t i = 0; i < hostControlCount; i++) {
+        const HostControl& hc = hostControls[i];
+        if (hc.sheet == sheetAhrs && hc.kind == ControlKind::CheckBox) {
+            addCheckBox(hc, sheet[sheetAhrs], 10 + (boxCount % 2) * 200, wide[0].y + 16 + (boxCount / 2) * 26);
+            boxCount++;
+        }
+    }
+    // The simulated GPS receiver in its own box under the air data.
+    QGroupBox* gps = new QGroupBox("GPS", sheet[sheetFlight]);
+    gps->setGeometry(4, wide[1].y + 10, 500, 5 * 30 + 30);
+    RowPlace gpsRows = {gps, 6, 22, 100, 290, 80, 30};
+    for (int32_t i = 0; i < hostControlCount; i++) {
+        const HostControl& hc = hostControls[i];
+        if (hc.sheet == sheetFlight && hc.group) addRow(hc, gpsRows);
+    }
+
+    // EMS: group boxes in two columns.
+    int columnY[2] = {4, 4};
+    const int columnX[2] = {4, 256};
+    for (const GroupPlace& g : emsGroups) {
+        int rows = 0;
+        for (int32_t i = 0; i < hostControlCount; i++)
+            if (hostControls[i].group && std::strcmp(hostControls[i].group, g.group) == 0) rows++;
+        QGroupBox* frame = new QGroupBox(g.group, sheet[sheetEms]);
+        frame->setFont(small);
+        int height = 18 + rows * 21 + 4;
+        frame->setGeometry(columnX[g.column], columnY[g.column], 250, height);
+        columnY[g.column] += height + 4;
+        RowPlace at = {frame, 6, 18, 86, 108, 44, 21};
+        for (int32_t i = 0; i < hostControlCount; i++) {
+            const HostControl& hc = hostControls[i];
+            if (hc.group && std::strcmp(hc.group, g.group) == 0) addRow(hc, at);
+        }
+    }
+    for (int32_t i = 0; i < hostControlCount; i++) {
+        const HostControl& hc = hostControls[i];
+        if (hc.sheet == sheetEms && hc.kind == ControlKind::CheckBox) {
+            addCheckBox(hc, sheet[sheetEms], columnX[1] + 6, columnY[1] + 4);
+            columnY[1] += 24;
+        }
+    }
+
+    // Only now may a position change reach the unit.
+    for (int32_t i = 0; i < hostControlCount; i++) {
+        const HostControl& hc = hostControls[i];
+        if (hc.kind != ControlKind::ScrollBar || !hc.onChange) continue;
+        QScrollBar* bar = qobject_cast<QScrollBar*>(controls.value(hc.name));
+        if (!bar) continue;
+        void (*handler)() = hc.onChange;
+        connect(bar, &QScrollBar::valueChanged, this, [handler](int) { handler(); });
+    }
+}
+
 TfrmMain::TfrmMain(const HostOptions& opts) : options(opts) {
     setWindowTitle("Talvor EFIS Generation 3 Simulator");
     QMenu* file = menuBar()->addMenu("&File");
@@ -180,32 +301,11 @@ TfrmMain::TfrmMain(const HostOptions& opts) : options(opts) {
     PageControl1->setGeometry(552, 0, 513, 473);
     const char* sheets[4] = {"AHRS&&Compass", "Flight Instruments/GPS", "EMS", "GPS"};
     QWidget* sheet[4];
-    int nextY[4] = {8, 8, 8, 8};
     for (int i = 0; i < 4; i++) {
         sheet[i] = new QWidget();
         PageControl1->addTab(sheet[i], sheets[i]);
     }
-    // Controls from the shared table; ranges and positions are set before any signal is connected.
-    for (int32_t i = 0; i < hostControlCount; i++) {
-        const HostControl& hc = hostControls[i];
-        int s = hc.sheet < 4 ? hc.sheet : 0;
-        if (hc.kind == ControlKind::CheckBox) {
-            QCheckBox* box = new QCheckBox(hc.caption, sheet[s]);
-            box->setObjectName(hc.name);
-            box->setChecked(hc.initial != 0);
-            box->setGeometry(8, nextY[s], 200, 20);
-            nextY[s] += 22;
-            controls.insert(hc.name, box);
-        } else {
-            QScrollBar* bar = new QScrollBar(Qt::Horizontal, sheet[s]);
-            bar->setObjectName(hc.name);
-            bar->setRange(hc.minimum, hc.maximum);
-            bar->setValue(hc.initial);
-            bar->setGeometry(8, nextY[s], 300, 17);
-            nextY[s] += 22;
-            controls.insert(hc.name, bar);
-        }
-    }
+    buildSensorPanel(sheet);
     Memo1 = new QPlainTextEdit(sheet[3]);
     Memo1->setObjectName("Memo1");
     Memo1->setReadOnly(true);

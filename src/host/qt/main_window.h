@@ -81,6 +81,7 @@ class TfrmMain : public QMainWindow, public Platform {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void buildSensorPanel(QWidget* const* sheet);
     HostOptions options;
     QHash<QString, QWidget*> controls;  // check boxes, scroll bars and labels by name
     QElapsedTimer frameClock;           // paces frames when --fps is given

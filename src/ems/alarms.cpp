@@ -1,0 +1,4 @@
+#include "ems/alarms.h"
+
+uint32_t alarmFlags;
+uint32_t alarmAcknowledged;
