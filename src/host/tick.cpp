@@ -1,8 +1,9 @@
 #include "host/tick.h"
 
-#include "ems/ems_channels.h"
+#include "ems/engine_speed.h"
 #include "host/unit.h"
-#include "records/settings.h"
+#include "records/persistence.h"
+#include "records/working_state.h"
 #include "ui/main_screen.h"
 #include "ui/page.h"
 #include "ui/timer_overlay.h"

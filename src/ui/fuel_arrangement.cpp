@@ -1,6 +1,7 @@
 #include "ui/fuel_arrangement.h"
 
-#include "records/settings.h"
+#include "records/persistence.h"
+#include "records/working_state.h"
 
 uint8_t fuelArrangement;
 

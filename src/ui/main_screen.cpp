@@ -1,8 +1,10 @@
 #include "ui/main_screen.h"
 
 #include "gfx/palette.h"
+#include "gfx/text.h"
 #include "host/unit.h"
-#include "records/settings.h"
+#include "records/persistence.h"
+#include "records/working_state.h"
 #include "ui/page.h"
 #include "ui/quick_menu.h"
 
@@ -26,8 +28,6 @@ uint8_t leanMode;
 uint8_t cruiseMode;
 uint8_t faultListIndex;
 uint8_t faultListCount;
-uint8_t infoCurrentLine;
-uint8_t infoLineCount;
 
 constexpr uint8_t thermocoupleChannels = 12;
 
@@ -109,8 +109,7 @@ static void knobKey(int32_t direction) {
         if (direction > 0) faultListIndex = faultListIndex + 1 >= pages ? 0 : (uint8_t)(faultListIndex + 1);
         else faultListIndex = faultListIndex == 0 || faultListIndex >= pages ? (uint8_t)(pages - 1) : (uint8_t)(faultListIndex - 1);
     } else if (displayPage == layoutInfo) {
-        if (direction > 0 && (int32_t)infoCurrentLine < (int32_t)infoLineCount - 1) infoCurrentLine++;
-        if (direction < 0 && infoCurrentLine > 0) infoCurrentLine--;
+        stepInfoLine((int8_t)direction);
     }
 }
 

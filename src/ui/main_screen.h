@@ -31,8 +31,6 @@ extern uint8_t leanMode;        // 1 while the EMS lean mode is on
 extern uint8_t cruiseMode;      // 1 while the EMS cruise mode is on
 extern uint8_t faultListIndex;  // page of the ECU fault list shown
 extern uint8_t faultListCount;  // pages of the ECU fault list
-extern uint8_t infoCurrentLine; // selected line of the information display
-extern uint8_t infoLineCount;   // lines of the information display
 
 // Altimeter setting limits and steps (0.001 mb): the setting stays strictly between the limits.
 constexpr int32_t baroUpperLimit = 1080250;

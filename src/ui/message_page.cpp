@@ -1,4 +1,5 @@
 // The MESSAGE page: a finished action ("DONE"); any key goes back to returnPage.
+#include "gfx/icon_data.h"
 #include "gfx/mif.h"
 #include "gfx/palette.h"
 #include "gfx/text.h"
@@ -7,7 +8,7 @@
 
 void messagePage() {
     drawTitleBar("MESSAGE", "");
-    drawMifImage(145, 115, &messagePicture);
+    drawMifImage(145, 115, &iconMessage);
     drawText(285, 120, "DONE", 20, 0, colourWhite);
     if (keyCode != 0) currentPage = returnPage ? returnPage : mainScreenPage;
     keyCode = 0;

@@ -3,10 +3,13 @@
 #include <cstdio>
 #include <cstring>
 
+#include "gfx/icon_data.h"
+#include "gfx/mif.h"
 #include "gfx/palette.h"
 #include "gfx/primitives.h"
 #include "gfx/text.h"
-#include "records/settings.h"
+#include "records/persistence.h"
+#include "records/working_state.h"
 #include "ui/fuel_arrangement.h"
 #include "ui/main_menu.h"
 
@@ -482,7 +485,7 @@ void confirmationPage() {
     drawTitleBar(confirmTitle, confirmSubtitle);
     drawText(260, 80, confirmLine1, 10, 0, colourWhite);
     drawText(260, 100, confirmLine2, 10, 0, colourWhite);
-    drawMifImage(45, 75, &warningPicture);
+    drawMifImage(45, 75, &iconWarning);
     drawText(170, 160, "NO", 10, 0, selectedRow == 1 ? colourWhite : colourRed);
     drawText(310, 160, "YES", 10, 0, selectedRow == 1 ? colourRed : colourWhite);
     switch (keyCode) {

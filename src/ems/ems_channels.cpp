@@ -1,4 +1,0 @@
-#include "ems/ems_channels.h"
-
-int32_t rpm1;
-int32_t rpm2;
