@@ -223,6 +223,7 @@ void stepMultiplierTenths() { stepMultiplier = stepMultiplier == 1 ? 10 : 1; }
 // ---- The common list page ----
 
 int32_t readSetupField(const SetupField& field) {
+    if (!field.address) return 0;
     switch (field.type) {
     case fieldU8: { uint8_t v; std::memcpy(&v, field.address, 1); return v; }
     case fieldI8: { int8_t v; std::memcpy(&v, field.address, 1); return v; }
@@ -239,6 +240,7 @@ int32_t readSetupField(const SetupField& field) {
 }
 
 void writeSetupField(const SetupField& field, int32_t value) {
+    if (!field.address) return;
     switch (field.type) {
     case fieldU8: { uint8_t v = (uint8_t)value; std::memcpy(field.address, &v, 1); break; }
     case fieldI8: { int8_t v = (int8_t)value; std::memcpy(field.address, &v, 1); break; }
@@ -257,7 +259,7 @@ static bool takesMultiplier(const SetupRow& row) { return isNumeric(row) && row.
 // Characters a text row edits: its length, kept inside the field so that the terminator in the
 // field's last byte is never overwritten.
 static uint8_t textLength(const SetupRow& row) {
-    if (row.field.type != fieldText || row.field.size == 0) return 0;
+    if (!row.field.address || row.field.type != fieldText || row.field.size == 0) return 0;
     int32_t length = row.max;
     if (length > row.field.size - 1) length = row.field.size - 1;
     return length < 0 ? 0 : (uint8_t)length;

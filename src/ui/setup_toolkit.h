@@ -72,9 +72,9 @@ constexpr uint8_t fieldTypeOf() {
 }
 
 struct SetupField {
-    void* address;  // may be unaligned
-    uint8_t type;   // fieldU8 .. fieldText
-    uint8_t size;   // bytes (the whole array for a text)
+    void* address = nullptr;  // may be unaligned
+    uint8_t type = fieldU8;   // fieldU8 .. fieldText
+    uint8_t size = 0;         // bytes (the whole array for a text)
 };
 
 // A field of a packed record: SETUP_FIELD(unitSettings, vne).
@@ -84,33 +84,36 @@ struct SetupField {
             fieldTypeOf<std::remove_all_extents_t<decltype(record.field)>>(), (uint8_t)sizeof(record.field) \
     }
 // A plain global: SETUP_VALUE(someCounter).
-#define SETUP_VALUE(variable) \
-    SetupField { (void*)&(variable), fieldTypeOf<std::remove_all_extents_t<decltype(variable)>>(), (uint8_t)sizeof(variable) }
+#define SETUP_VALUE(variable)                                                                      \
+    SetupField {                                                                                   \
+        (void*)&(variable), fieldTypeOf<std::remove_all_extents_t<std::remove_reference_t<decltype(variable)>>>(), \
+            (uint8_t)sizeof(variable)                                                              \
+    }
 
 struct SetupRow {
-    const char* label;         // "VNE: "; the value follows it directly
-    uint8_t kind;              // rowOnOff .. rowAction
-    SetupField field;          // the value edited (unused by rowAction)
-    int32_t min;               // numeric range, or the value of names[0]
-    int32_t max;               // numeric range, the value of the last name, or a text's length
-    const char* const* names;  // choice texts; on/off rows: nullptr for "OFF"/"ON"
-    uint8_t decimals;          // numbers: shown in whole units (0), tenths (1) or hundredths (2)
-    int32_t step;              // numbers: 0 steps by stepMultiplier, else this fixed step
+    const char* label = "";           // "VNE: "; the value follows it directly
+    uint8_t kind = rowAction;         // rowOnOff .. rowAction
+    SetupField field = {};            // the value edited (unused by rowAction)
+    int32_t min = 0;                  // numeric range, or the value of names[0]
+    int32_t max = 0;                  // numeric range, the value of the last name, or a text's length
+    const char* const* names = nullptr;  // choice texts; on/off rows: nullptr for "OFF"/"ON"
+    uint8_t decimals = 0;             // numbers: shown in whole units (0), tenths (1) or hundredths (2)
+    int32_t step = 0;                 // numbers: 0 steps by stepMultiplier, else this fixed step
     // Writes the value's text instead of the row's own formatting (units, special values).
-    void (*format)(char* out, size_t size);
-    void (*action)();          // rowAction: what a push does
+    void (*format)(char* out, size_t size) = nullptr;
+    void (*action)() = nullptr;       // rowAction: what a push does
 };
 
 struct SetupPage {
-    const char* title;     // group title, red
-    const char* subtitle;  // page title, white
-    const SetupRow* rows;
-    uint8_t keyFlags;      // setupKeyBack, setupKeySave
-    PageHandler parent;    // BACK goes here; nullptr: the main menu
-    uint8_t parentRow;     // the row of this page in the parent's list
-    void (*changed)();     // after a value changed (the page's persistence hook); may be nullptr
-    void (*leave)();       // before EXIT or BACK leaves the page; may be nullptr
-    void (*save)();        // key 3 when the page shows SAVE; may be nullptr
+    const char* title = "";           // group title, red
+    const char* subtitle = "";        // page title, white
+    const SetupRow* rows = nullptr;
+    uint8_t keyFlags = setupKeyBack;  // setupKeyBack, setupKeySave
+    PageHandler parent = nullptr;     // BACK goes here; nullptr: the main menu
+    uint8_t parentRow = 0;            // the row of this page in the parent's list
+    void (*changed)() = nullptr;      // after a value changed (the page's persistence hook)
+    void (*leave)() = nullptr;        // before EXIT or BACK leaves the page
+    void (*save)() = nullptr;         // key 3 when the page shows SAVE
 };
 
 // One frame of a list page: title bar, rows 0..rowCount-1 of the table, scroll bar, soft keys,
