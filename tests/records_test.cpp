@@ -14,6 +14,8 @@
 #include "records/working_state.h"
 #include "ui/page.h"
 
+// Multi-byte fields are compared by value (unary +): EXPECT_EQ takes references, and a reference
+// to a packed field would read it misaligned.
 namespace {
 
 std::vector<uint8_t> bytesOf(const void* record, size_t offset, size_t count) {
@@ -167,8 +169,8 @@ TEST(SettingsDefaults, PerSlotChannelsAndTheirTables) {
         EXPECT_EQ(imageOf(s.currentChannels[slot]), imageOf(s.mainCurrentChannel));
         EXPECT_EQ(imageOf(s.genericChannels[slot]), imageOf(s.genericChannels[0]));
         EXPECT_EQ(s.temperatureChannels[slot].sender, 1);
-        EXPECT_EQ(s.temperatureChannels[slot].highAlarm, 135);
-        EXPECT_EQ(s.genericChannels[slot].highCaution, 80);
+        EXPECT_EQ(+s.temperatureChannels[slot].highAlarm, 135);
+        EXPECT_EQ(+s.genericChannels[slot].highCaution, 80);
     }
     EXPECT_EQ(std::memcmp(s.pressureChannels[1].label, "OILP", 5), 0);
     size_t afterLabel = offsetof(PressureChannel, displayMax);
@@ -205,7 +207,7 @@ TEST(WorkingState, PlainNamesAreTheRetainedFields) {
     EXPECT_EQ(bytesOf(&retainedState, 40, 2), (std::vector<uint8_t>{0x34, 0x12}));
     EXPECT_EQ(bytesOf(&calibration, 0, 4), (std::vector<uint8_t>{0xB1, 0xCB, 0x74, 0x00}));
     headingBug += 3;
-    EXPECT_EQ(headingBug, 1);
+    EXPECT_EQ(+headingBug, 1);
 
     registerAllState();
     EXPECT_EQ(printed("baroSetting"), "1013250");
@@ -229,7 +231,7 @@ TEST(PowerOn, DefaultsWorkingStateAndTheTwentySevenByteClear) {
 
     Button1Click();
 
-    EXPECT_EQ(serialNumber, 1234567u) << "kept across power cycles";
+    EXPECT_EQ(+serialNumber, 1234567u) << "kept across power cycles";
     std::vector<uint8_t> settingsAfterPowerOn = imageOf(unitSettings);
     std::vector<uint8_t> calibrationAfterPowerOn = imageOf(calibration);
     std::memset(&unitSettings, 0, sizeof unitSettings);
@@ -249,16 +251,16 @@ TEST(PowerOn, DefaultsWorkingStateAndTheTwentySevenByteClear) {
     std::vector<uint8_t> expected(sizeof(RetainedState), 0);  // then pitchZero through airframeHours: 27 zeros
     std::memcpy(expected.data(), head, sizeof head);
     EXPECT_EQ(imageOf(retainedState), expected);
-    EXPECT_EQ(minMax.positiveGCycles, 0);
-    EXPECT_EQ(minMax.negativeGCycles, 0);
+    EXPECT_EQ(+minMax.positiveGCycles, 0);
+    EXPECT_EQ(+minMax.negativeGCycles, 0);
 }
 
 TEST(MinMax, ResetStartsTheCycleCountsAgain) {
     minMax.positiveGCycles = 12;
     minMax.negativeGCycles = -3;
     resetMinMax();
-    EXPECT_EQ(minMax.positiveGCycles, 0);
-    EXPECT_EQ(minMax.negativeGCycles, 0);
+    EXPECT_EQ(+minMax.positiveGCycles, 0);
+    EXPECT_EQ(+minMax.negativeGCycles, 0);
 }
 
 TEST(Registry, EveryTopLevelFieldIsRegisteredAtItsOffset) {

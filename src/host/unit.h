@@ -2,8 +2,6 @@
 #pragma once
 #include <cstdint>
 
-#include "records/working_state.h"  // serialNumber, shown on the splash, lives in calibration
-
 // Host state flags, copied from the check boxes at the top of every frame.
 extern uint8_t alarmsEnabled;     // 1 when alarms are active
 extern uint8_t ahrsPresent;       // 1 when the attitude sensor is present
@@ -19,6 +17,8 @@ extern uint8_t powerOffRequest;  // ends the frame loop when non-zero
 extern uint8_t unitRunning;      // 1 from "&On" until the frame loop has ended
 extern uint8_t hostClosing;      // the window is closing: start-up screens end at once
 extern uint32_t frameCount;      // frames run since the program started
+// The serial number shown on the splash is calibration.serialNumber, by its plain name through
+// records/working_state.h (not included here, so that the Qt window's files stay free of it).
 
 constexpr float firmwareVersion = 3.06f;
 

@@ -6,9 +6,12 @@
 // a count to its table, guard a division by it, read a text only within its field (a full field
 // may have no terminator), and never trust an enumeration to be one of its options.
 //
-// Multi-byte fields are unaligned: read and write them directly (unitSettings.vne = 220), but do
-// not bind a reference or pointer to them (std::min(unitSettings.vne, ...) does not compile);
-// copy the value into a local first. Nested records and texts have alignment 1 and bind freely.
+// Multi-byte fields are unaligned: read and write them directly (unitSettings.vne = 220), but
+// never bind a reference or a pointer to one. The compiler refuses a non-const reference, yet
+// silently binds a const one: std::min(unitSettings.vne, x), std::clamp or a test's EXPECT_EQ
+// then read the field misaligned, which the sanitizer build stops on. Pass a copy instead
+// (uint16_t vne = unitSettings.vne; or +unitSettings.vne). Nested records, byte fields and
+// texts have alignment 1 and bind freely.
 #pragma once
 #include <bit>
 #include <cstddef>

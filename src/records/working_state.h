@@ -3,14 +3,17 @@
 // there is one storage, the record, and these names reach it.
 //
 // They are macros because the fields are packed and unaligned: the compiler refuses to bind a
-// reference to a multi-byte packed field, and a reference of reduced alignment would let
-// std::min and friends read it misaligned. A macro keeps every use a direct field access that
-// the compiler makes safe, and passing one to a reference parameter still fails to compile.
+// reference to a multi-byte packed field, and a pointer or a reference of reduced alignment
+// would hand misaligned objects to code that cannot know. A macro keeps every use a direct
+// field access, which the compiler makes safe. The rule of records.h still holds: pass a copy,
+// not the name itself, to anything taking a const reference (std::min(+headingBug, ...)).
 //
 // The price: once this header is included, these identifiers mean the fields everywhere in that
-// file. Write them by their plain name (headingBug, not retainedState.headingBug), and do not
-// reuse them as the name of a member, a parameter or a local. Code that must spell the record
-// (the field tables, the registry) includes records/records.h alone.
+// file, in the headers included after it too. Include it after any library header (Qt's
+// QSerialPortInfo has a serialNumber()) and keep it out of the Qt window's files. Write the
+// names plainly (headingBug, not retainedState.headingBug) and do not reuse them for a member,
+// a parameter or a local. Code that must spell the record (the field tables, the registry)
+// includes records/records.h alone.
 #pragma once
 #include "records/records.h"
 
