@@ -1,6 +1,7 @@
 // Draws every font on pages of the unit's screen and writes them as font-sheet.png in the build
-// folder (one page under the other), for looking at the glyphs as the screen shows them. The
-// committed docs/screens/font-sheet.png is a copy of it.
+// folder (one page under the other, and each page as font-sheet-N.png), for looking at the
+// glyphs as the screen shows them. docs/screens/font-sheet.png is a copy of it: refresh it after
+// regenerating the fonts.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -61,7 +62,6 @@ void pageFont16() {
 
 void pageFont20() {
     fontPage(20, 16, 32, 127, 0, 41);
-    drawText(0, 230, "NO FILES 2468", 20, alignLeft, colourYellow);
 }
 
 void pageColumnFonts() {
