@@ -5,9 +5,11 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "gfx/icon_data.h"
 #include "gfx/mif_encoder.h"
 #include "gfx/palette.h"
 #include "host/platform.h"
@@ -221,6 +223,17 @@ TEST(Background, ClearCopyAndPixel) {
     for (uint8_t v : backgroundBuffer) ASSERT_EQ(v, 0);
 }
 
+TEST(SampleCard, SplashPictureLeavesRoomForTheTexts) {
+    loadMifToBackground(0, 0, EFIS_SOURCE_DIR "/card/SDCARD/SPLASH.MIF");
+    ASSERT_EQ(mifResult, mifOk);
+    EXPECT_EQ(mifWidth, 480);
+    EXPECT_EQ(mifHeight, 272);
+    EXPECT_EQ(mifPacketBytes + 4, std::filesystem::file_size(EFIS_SOURCE_DIR "/card/SDCARD/SPLASH.MIF"));
+    // The registration, serial number and version are written in white over the bottom rows.
+    for (int y = 238; y < screenHeight; y++)
+        for (int x = 0; x < screenWidth; x++) ASSERT_EQ(bg(x, y), colourBlack) << x << "," << y;
+}
+
 // A 50 x 50 picture whose column x has colour x + 1, coded as single-pixel literals per row.
 Bytes columnPicture() {
     Bytes b = header(50, 50);
@@ -296,6 +309,111 @@ TEST(MifMemory, NeverReadsPastTheImage) {
     drawMifImage(0, 0, &empty);
     drawMifImage(0, 0, &zeroWidth);
     for (uint8_t v : frameBuffer) ASSERT_EQ(v, untouched);
+}
+
+// Codes the pixels, draws them at (0, 0) over a screen of 255 and checks every pixel came back,
+// nothing was drawn beside the picture and the decoder used exactly the coded bytes.
+void expectRoundTrip(const Bytes& pixels, int32_t w, int32_t h) {
+    Bytes coded((size_t)mifEncodedLimit(w, h));
+    int32_t n = encodeMif(pixels.data(), w, h, coded.data(), (int32_t)coded.size());
+    ASSERT_GT(n, 4);
+    MifImage image{coded.data(), (uint32_t)n};
+    fillScreen(255);
+    drawMifImage(0, 0, &image);
+    EXPECT_EQ(mifResult, mifOk);
+    EXPECT_EQ(mifPacketBytes, (uint32_t)(n - 4));
+    for (int y = 0; y < screenHeight; y++)
+        for (int x = 0; x < screenWidth; x++) {
+            uint8_t want = x < w && y < h ? pixels[(size_t)(y * w + x)] : 255;
+            ASSERT_EQ(fb(x, y), want) << x << "," << y;
+        }
+}
+
+TEST(MifEncoder, RoundTrips) {
+    std::mt19937 random(7);
+    struct Case {
+        const char* name;
+        int32_t w, h;
+        uint8_t (*pixel)(int x, int y, std::mt19937& random);
+    } cases[] = {
+        {"one colour, runs longer than 127", 480, 272, [](int, int, std::mt19937&) -> uint8_t { return 9; }},
+        {"no two alike, literals longer than 127", 480, 3,
+         [](int x, int y, std::mt19937&) -> uint8_t { return (uint8_t)((x + y) % 254); }},
+        {"pairs", 301, 4, [](int x, int, std::mt19937&) -> uint8_t { return (uint8_t)(x / 2 % 3); }},
+        {"pairs inside literals", 255, 2,
+         [](int x, int, std::mt19937&) -> uint8_t { return (uint8_t)(x % 5 == 0 ? 7 : x % 5 == 1 ? 7 : x); }},
+        {"noise", 200, 150, [](int, int, std::mt19937& r) -> uint8_t { return (uint8_t)(r() % 4); }},
+        {"one column", 1, 272, [](int, int y, std::mt19937&) -> uint8_t { return (uint8_t)y; }},
+        {"a run then a literal of 127", 254, 1,
+         [](int x, int, std::mt19937&) -> uint8_t { return (uint8_t)(x < 127 ? 0 : x - 126); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Bytes pixels((size_t)(c.w * c.h));
+        for (int y = 0; y < c.h; y++)
+            for (int x = 0; x < c.w; x++) pixels[(size_t)(y * c.w + x)] = c.pixel(x, y, random);
+        expectRoundTrip(pixels, c.w, c.h);
+    }
+}
+
+TEST(MifEncoder, RefusesWhatItCannotCode) {
+    Bytes pixels(481 * 273, 1);
+    uint8_t out[64];
+    EXPECT_EQ(encodeMif(pixels.data(), 0, 10, out, sizeof out), -1);
+    EXPECT_EQ(encodeMif(pixels.data(), 481, 10, out, sizeof out), -1);
+    EXPECT_EQ(encodeMif(pixels.data(), 10, 273, out, sizeof out), -1);
+    EXPECT_EQ(encodeMif(nullptr, 10, 10, out, sizeof out), -1);
+    EXPECT_EQ(mifEncodedLimit(481, 1), 0);
+    // Too small an output is refused without writing past it.
+    Bytes noise(100 * 3);
+    for (size_t i = 0; i < noise.size(); i++) noise[i] = (uint8_t)(i * 7);
+    Bytes guarded(64, 0xAA);
+    EXPECT_EQ(encodeMif(noise.data(), 100, 3, guarded.data(), 40), -1);
+    for (size_t i = 40; i < guarded.size(); i++) ASSERT_EQ(guarded[i], 0xAA);
+    // A plain row is a few runs.
+    Bytes plain(480 * 2, 3);
+    Bytes coded((size_t)mifEncodedLimit(480, 2));
+    EXPECT_EQ(encodeMif(plain.data(), 480, 2, coded.data(), (int32_t)coded.size()), 4 + 2 * 8);
+}
+
+TEST(MifEncoder, NearestPaletteColour) {
+    // Every palette colour finds an entry of exactly that colour.
+    for (int i = 0; i < 255; i++) {
+        uint32_t rgb = paletteRgb[(size_t)i] & 0xFFFFFF;
+        EXPECT_EQ(paletteRgb[nearestPaletteIndex(rgb)] & 0xFFFFFF, rgb) << i;
+    }
+    struct Case {
+        uint32_t rgb, expected;
+    } cases[] = {{0xFE0101, 0xFF0000}, {0x010101, 0x000000}, {0x7F7F7F, 0x808080}, {0xFEFEFE, 0xFFFFFF}};
+    for (const Case& c : cases) EXPECT_EQ(paletteRgb[nearestPaletteIndex(c.rgb)] & 0xFFFFFF, c.expected);
+    // The unused last entry is never chosen, even for the colour it shows.
+    EXPECT_NE(nearestPaletteIndex(0x800000), 255);
+}
+
+TEST(BuiltInIcons, EachDecodesToExactlyItsSize) {
+    int shortOnes = 0;
+    for (int32_t i = 0; i < builtInIconCount; i++) {
+        const MifImage* image = builtInIcons[i].image;
+        SCOPED_TRACE(builtInIcons[i].name);
+        ASSERT_GE(image->size, 4u);
+        int w = image->bytes[0] | image->bytes[1] << 8, h = image->bytes[2] | image->bytes[3] << 8;
+        EXPECT_EQ(w, 50);
+        EXPECT_TRUE(h == 50 || h == 42) << h;
+        shortOnes += h == 42;
+        fillScreen(255);
+        drawMifImage(10, 20, image);
+        EXPECT_EQ(mifResult, mifOk);
+        EXPECT_EQ(mifPacketBytes, image->size - 4);  // no bytes left over
+        for (int y = 0; y < screenHeight; y++)
+            for (int x = 0; x < screenWidth; x++) {
+                bool inside = x >= 10 && x < 10 + w && y >= 20 && y < 20 + h;
+                ASSERT_EQ(fb(x, y) != 255, inside) << x << "," << y;
+            }
+    }
+    EXPECT_EQ(builtInIconCount, 30);
+    EXPECT_EQ(shortOnes, 1);
+    EXPECT_EQ(&iconWarning, builtInIcons[1].image);
+    EXPECT_EQ(iconWarning.bytes[2], 42);
 }
 
 }  // namespace

@@ -64,6 +64,8 @@ int decode(const char* in, const char* out) {
     size_t got = std::fread(head, 1, sizeof head, probe);
     std::fclose(probe);
     if (got < sizeof head) return fail(in, "too short for a MIF picture");
+    if (head[0] == 0x89 && head[1] == 'P' && head[2] == 'N' && head[3] == 'G')
+        return fail(in, "this is a PNG picture, not a MIF one (efis-mif encode turns it into one)");
     clearBackground();
     loadMifToBackground(0, 0, in);
     if (mifResult == mifCannotOpen) return fail(in, "cannot open");

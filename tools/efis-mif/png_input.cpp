@@ -2,15 +2,35 @@
 
 #include <png.h>
 
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
+
+// libpng's own words for a file that stops short are only "Read Error".
+static std::string readFailure(const char* message) {
+    if (std::strcmp(message, "Read Error") == 0) return "the PNG file is damaged or ends early";
+    return std::string("cannot read the PNG picture: ") + message;
+}
 
 bool readPngRgb(const char* path, int32_t maxWidth, int32_t maxHeight, std::vector<uint32_t>& rgb,
                 int32_t& width, int32_t& height, std::string& error) {
+    FILE* f = std::fopen(path, "rb");
+    if (!f) {
+        error = std::string("cannot open: ") + std::strerror(errno);
+        return false;
+    }
+    png_byte signature[8] = {};
+    size_t got = std::fread(signature, 1, sizeof signature, f);
+    std::fclose(f);
+    if (got < sizeof signature || png_sig_cmp(signature, 0, sizeof signature) != 0) {
+        error = "not a PNG picture";
+        return false;
+    }
     png_image image;
     std::memset(&image, 0, sizeof image);
     image.version = PNG_IMAGE_VERSION;
     if (!png_image_begin_read_from_file(&image, path)) {
-        error = std::string("cannot read the PNG picture: ") + image.message;
+        error = readFailure(image.message);
         return false;
     }
     if (image.width > (png_uint_32)maxWidth || image.height > (png_uint_32)maxHeight) {
@@ -24,7 +44,7 @@ bool readPngRgb(const char* path, int32_t maxWidth, int32_t maxHeight, std::vect
     image.format = PNG_FORMAT_RGBA;
     std::vector<uint8_t> pixels(PNG_IMAGE_SIZE(image));
     if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) {
-        error = std::string("cannot read the PNG picture: ") + image.message;
+        error = readFailure(image.message);
         png_image_free(&image);
         return false;
     }
