@@ -10,6 +10,7 @@
 
 namespace {
 
+// The records are packed: their fields are read by value (unary plus), never bound by reference.
 // Every test starts from the default settings, no alarm, an empty min/max record and the
 // inputs at rest.
 class AirData : public ::testing::Test {
@@ -63,7 +64,7 @@ TEST_F(AirData, AltitudeInItsUnitAndStep) {
         altitudeFeet = c.feet;
         processAltitude();
         EXPECT_EQ(altitude, c.altitude) << "unit " << +c.unit << " resolution " << +c.resolution << " " << c.feet;
-        EXPECT_EQ(minMax.maxAltitude, c.altitude);
+        EXPECT_EQ(+minMax.maxAltitude, c.altitude);
     }
 }
 
@@ -97,7 +98,7 @@ TEST_F(AirData, MaxAltitudeOnlyRises) {
         altitudeFeet = feet;
         processAltitude();
     }
-    EXPECT_EQ(minMax.maxAltitude, 3000);
+    EXPECT_EQ(+minMax.maxAltitude, 3000);
 }
 
 TEST_F(AirData, VerticalSpeedInBothUnits) {
@@ -150,7 +151,7 @@ TEST_F(AirData, MaxIasIsKeptInTheSpeedUnit) {
         airspeedInput = mph;
         processAirspeed();
     }
-    EXPECT_EQ(minMax.maxIas, 173);  // 200 mph in knots
+    EXPECT_EQ(+minMax.maxIas, 173);  // 200 mph in knots
 }
 
 TEST_F(AirData, GlideRatio) {
@@ -250,10 +251,10 @@ TEST_F(AirData, GCyclesCountOncePerExcursion) {
     for (auto& s : steps) {
         gForce = (float)(s.tenths * 0.1);
         processGForce();
-        EXPECT_EQ(minMax.positiveGCycles, s.positive) << s.tenths;
-        EXPECT_EQ(minMax.negativeGCycles, s.negative) << s.tenths;
-        EXPECT_FLOAT_EQ(minMax.minG, s.minG) << s.tenths;
-        EXPECT_FLOAT_EQ(minMax.maxG, s.maxG) << s.tenths;
+        EXPECT_EQ(+minMax.positiveGCycles, s.positive) << s.tenths;
+        EXPECT_EQ(+minMax.negativeGCycles, s.negative) << s.tenths;
+        EXPECT_FLOAT_EQ(+minMax.minG, s.minG) << s.tenths;
+        EXPECT_FLOAT_EQ(+minMax.maxG, s.maxG) << s.tenths;
     }
 }
 
@@ -301,8 +302,8 @@ TEST_F(AirData, OatRecordsAndAlarm) {
         EXPECT_EQ((alarmFlags & alarmOat) != 0, c.raised) << oat << " C";
         EXPECT_EQ((alarmAcknowledged & alarmOat) != 0, c.raised) << oat << " C";
     }
-    EXPECT_EQ(minMax.minOat, -2);
-    EXPECT_EQ(minMax.maxOat, 61);
+    EXPECT_EQ(+minMax.minOat, -2);
+    EXPECT_EQ(+minMax.maxOat, 61);
 }
 
 TEST_F(AirData, TrueHeadingWrapsIntoItsRange) {

@@ -162,7 +162,7 @@ TEST_F(Panel, FlightInputsRunTheirStepAtOnce) {
     EXPECT_EQ(trueHeading, 10);
 
     move(host, "ScrollBar6", 55);
-    EXPECT_EQ(minMax.positiveGCycles, 1);
+    EXPECT_EQ(+minMax.positiveGCycles, 1);
 }
 
 TEST_F(Panel, PowerOnSeedsOnlyTheInputsItNames) {

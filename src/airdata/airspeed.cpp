@@ -28,7 +28,7 @@ void processAirspeed() {
     indicatedAirspeedMph = (uint16_t)ias;
 
     // 1.75 % more per 1000 ft; the altitude is taken in whole hundreds of feet first.
-    int32_t tas = ias + ias * 175 * (altitudeFeet / 100) / 100000;
+    int32_t tas = (int32_t)(ias + (int64_t)ias * 175 * (altitudeFeet / 100) / 100000);
     trueAirspeedMph = (uint16_t)tas;
 
     indicatedAirspeed = mphToSpeedUnit(indicatedAirspeedMph);

@@ -7,7 +7,7 @@ int32_t altitudeFeet;
 int32_t altitude;
 int32_t densityAltitude;
 
-static int32_t feetToMetres(int32_t feet) { return feet * 1000 / 3281; }
+static int32_t feetToMetres(int32_t feet) { return (int32_t)((int64_t)feet * 1000 / 3281); }
 
 void processAltitude() {
     altitude = unitSettings.altitudeUnit == 1 ? feetToMetres(altitudeFeet) : altitudeFeet;

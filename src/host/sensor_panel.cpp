@@ -44,11 +44,13 @@ void seedVoltsAndOat() {
 void seedRpm1() { sensorInputs.rpm1Raw = (uint16_t)moved("ScrollBar24"); }
 
 void seedSimulatedPosition() {
-    // x 10000 gives 1e-7 degree, so the controls' whole range spans the whole globe.
-    simLatitudeE7 = moved("ScrollBar39") * 10000;
-    // GPS: convert the simulated position fix here (updateInternalPosition).
-    simLongitudeE7 = moved("ScrollBar40") * 10000;
-    // GPS: convert the simulated position fix here (updateInternalPosition).
+    // x 10000 gives 1e-7 degree, as a later move of the control does.
+    int32_t latitude = moved("ScrollBar39");
+    simLatitudeE7 = latitude * 10000;
+    // GPS: convertSimulatedLatitude(latitude);
+    int32_t longitude = moved("ScrollBar40");
+    simLongitudeE7 = longitude * 10000;
+    // GPS: convertSimulatedLongitude(longitude);
 }
 
 // AHRS&Compass. The label shows the pitch as set, before the zero offset is taken off.
@@ -81,28 +83,34 @@ void ScrollBar9Change() {
 }
 
 void ScrollBar35Change() {
-    simGpsFix = (uint8_t)moved("ScrollBar35");
-    // GPS: set gpsFixMode, gpsPositionValid and gpsDataReceived from the simulated fix here.
+    int32_t position = moved("ScrollBar35");
+    simGpsFix = (uint8_t)position;
+    // GPS: convertSimulatedFix(position);
 }
 
 void ScrollBar36Change() {
-    simGroundSpeedCms = moved("ScrollBar36");
-    // GPS: convert the simulated velocity here (updateInternalVelocity).
+    int32_t position = moved("ScrollBar36");
+    simGroundSpeedCms = position;
+    // GPS: convertSimulatedGroundSpeed(position);
 }
 
 void ScrollBar37Change() {
-    simTrackE5 = moved("ScrollBar37");
-    // GPS: convert the simulated velocity here (updateInternalVelocity).
+    int32_t position = moved("ScrollBar37");
+    simTrackE5 = position;
+    // GPS: convertSimulatedTrack(position);
 }
 
+// Thousandths of a degree; x 10000 gives the receiver's 1e-7 degree over the whole globe.
 void ScrollBar39Change() {
-    simLatitudeE7 = moved("ScrollBar39") * 10000;
-    // GPS: convert the simulated position fix here (updateInternalPosition).
+    int32_t position = moved("ScrollBar39");
+    simLatitudeE7 = position * 10000;
+    // GPS: convertSimulatedLatitude(position);
 }
 
 void ScrollBar40Change() {
-    simLongitudeE7 = moved("ScrollBar40") * 10000;
-    // GPS: convert the simulated position fix here (updateInternalPosition).
+    int32_t position = moved("ScrollBar40");
+    simLongitudeE7 = position * 10000;
+    // GPS: convertSimulatedLongitude(position);
 }
 
 // EMS: raw inputs only; the engine processing reads them every frame.
