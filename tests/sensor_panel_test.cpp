@@ -14,6 +14,7 @@
 #include "host/sensor_panel.h"
 #include "host/unit.h"
 #include "records/records.h"
+#include "records/working_state.h"
 
 namespace {
 
