@@ -14,7 +14,9 @@
 #include "nav/navigation.h"
 #include "records/persistence.h"
 #include "records/working_state.h"
+#include "ui/fuel_arrangement.h"
 #include "ui/page.h"
+#include "ui/setup_toolkit.h"
 
 uint8_t alarmsEnabled;
 uint8_t ahrsPresent;
@@ -72,11 +74,17 @@ static void powerOnSequence() {
 
     // 5. GPS, step multiplier, navigation, transponder.
     gpsPowerOn();
+    stepMultiplier = 1;
+    // A power cycle starts on the main screen with no window open over it, whatever page was
+    // showing when the unit went off.
+    currentPage = mainScreenPage;
+    overlayCountdown = 0;
 
     // 6-10. Splash picture, splash screen and the timer notices.
     runStartupScreens();
 
     // 11. Fuel arrangement.
+    deriveFuelArrangement();
 
     // 12. RPM seed, flow period, navigation files.
     seedRpm1();
