@@ -6,6 +6,7 @@
 void registerEmsState() {
     registerValue("alarmFlags", alarmFlags);
     registerValue("alarmAcknowledged", alarmAcknowledged);
+    registerValue("rpm1", rpm1);
     registerValue("rpm2", rpm2);
     registerValue("rpm2Percent", rpm2Percent);
 }

@@ -21,6 +21,15 @@ void registerHostState() {
     registerValue("tickCount", tickCount);
     registerValue("fastBlink", fastBlink);
     registerValue("slowBlink", slowBlink);
+    registerValue("fastBlinkCounter", fastBlinkCounter);
+    registerValue("slowTickCounter", slowTickCounter);
+    registerValue("slowBlinkCounter", slowBlinkCounter);
+    registerValue("egtScanTimer", egtScanTimer);
+    registerValue("chtScanTimer", chtScanTimer);
+    registerValue("scanHoldCounter", scanHoldCounter);
+    registerValue("hobbsSecondCounter", hobbsSecondCounter);
+    registerValue("maintenanceSecondCounter", maintenanceSecondCounter);
+    registerValue("retainedStateDirty", retainedStateDirty);
     REGISTER_FIELD(sensorInputs, rpm1Raw);
     REGISTER_FIELD(sensorInputs, rpm2Raw);
     REGISTER_FIELD(sensorInputs, tcRaw);

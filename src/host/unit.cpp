@@ -10,7 +10,9 @@
 #include "host/startup_screens.h"
 #include "records/persistence.h"
 #include "records/working_state.h"
+#include "ui/fuel_arrangement.h"
 #include "ui/page.h"
+#include "ui/setup_toolkit.h"
 
 uint8_t alarmsEnabled;
 uint8_t ahrsPresent;
@@ -66,11 +68,17 @@ static void powerOnSequence() {
     buildTrigTables();
 
     // 5. GPS, step multiplier, navigation, transponder.
+    stepMultiplier = 1;
+    // A power cycle starts on the main screen with no window open over it, whatever page was
+    // showing when the unit went off.
+    currentPage = mainScreenPage;
+    overlayCountdown = 0;
 
     // 6-10. Splash picture, splash screen and the timer notices.
     runStartupScreens();
 
     // 11. Fuel arrangement.
+    deriveFuelArrangement();
 
     // 12. RPM seed, flow period, navigation files.
     seedRpm1();

@@ -1,30 +1,153 @@
-// The main screen. Until its layouts exist it shows a pattern of every primitive and the
-// sixteen base colours, so that the presenter and the key path can be seen working.
+#include "ui/main_screen.h"
+
 #include "gfx/palette.h"
-#include "gfx/primitives.h"
+#include "gfx/text.h"
+#include "host/unit.h"
+#include "records/persistence.h"
+#include "records/working_state.h"
 #include "ui/page.h"
+#include "ui/quick_menu.h"
+
+LayoutDrawer layoutDrawers[layoutCount] = {
+    nullptr,  // 0 EFIS
+    nullptr,  // 1 EFIS/EMS
+    nullptr,  // 2 EFIS/HSI
+    nullptr,  // 3 VFR
+    nullptr,  // 4 VFR/EMS
+    nullptr,  // 5 EMS
+    nullptr,  // 6 ROTAX ECU STATUS
+    nullptr,  // 7 ROTAX ECU FAULTS
+    nullptr,  // 8 GPS
+    nullptr,  // 9 INFO/CHECKLIST
+};
+
+uint8_t egtScanIndex;
+uint8_t chtScanIndex;
+uint8_t scanPhase;
+uint8_t leanMode;
+uint8_t cruiseMode;
+uint8_t faultListIndex;
+uint8_t faultListCount;
+
+constexpr uint8_t thermocoupleChannels = 12;
+
+uint8_t layoutEnabled(uint8_t layout) {
+    switch (layout) {
+    case layoutEfis: return unitSettings.showEfisPage != 0;
+    case layoutEfisEms: return unitSettings.showEfisEmsPage != 0;
+    case layoutEfisHsi: return unitSettings.showEfisHsiPage != 0;
+    case layoutVfr: return unitSettings.showVfrPage != 0;
+    case layoutVfrEms: return unitSettings.showVfrEmsPage != 0;
+    case layoutEms: return unitSettings.showEmsPage != 0;
+    case layoutEcuStatus:
+    case layoutEcuFaults: return unitSettings.ecuType == 1;  // ROTAX 912iS
+    case layoutGps: return unitSettings.showGpsPage != 0;
+    case layoutInfo: return unitSettings.showInfoPage != 0;
+    default: return 0;
+    }
+}
+
+uint8_t nearestEnabledLayout(uint8_t from, int8_t direction) {
+    int32_t candidate = from % layoutCount;
+    for (int32_t i = 0; i < layoutCount; i++) {
+        if (layoutEnabled((uint8_t)candidate)) return (uint8_t)candidate;
+        candidate = (candidate + direction + layoutCount) % layoutCount;
+    }
+    return from;
+}
+
+uint8_t firstChtChannel() {
+    uint8_t egt = unitSettings.egtChannels;
+    return egt < thermocoupleChannels ? egt : (uint8_t)(thermocoupleChannels - 1);
+}
+
+// Keys 1 and 5: the previous or next enabled layout, and the resets that go with a change.
+static void stepLayout(int8_t direction) {
+    uint8_t page = displayPage;
+    if (page >= layoutCount) page = direction < 0 ? layoutCount - 1 : 0;
+    else if (direction < 0) page = page == 0 ? layoutCount - 1 : (uint8_t)(page - 1);
+    else page = page == layoutCount - 1 ? 0 : (uint8_t)(page + 1);
+    displayPage = nearestEnabledLayout(page, direction);
+    // Entering a combined EMS layout from its far side starts its engine strip afresh.
+    bool resetModes = direction < 0 ? (displayPage == layoutEfisHsi || displayPage == layoutVfrEms)
+                                    : (displayPage == layoutEfisEms || displayPage == layoutVfr);
+    if (resetModes) leanMode = cruiseMode = scanPhase = 0;
+    egtScanIndex = 0;
+    chtScanIndex = firstChtChannel();
+    faultListIndex = faultListCount = 0;
+    saveRetainedState();
+}
+
+static void stepBaro(int32_t direction) {
+    int32_t step = unitSettings.pressureUnit == 1 ? baroStepInHg : baroStepMb;
+    int64_t result = (int64_t)baroSetting + direction * step;
+    if (direction > 0 ? result < baroUpperLimit : result > baroLowerLimit) baroSetting = (int32_t)result;
+}
+
+static void subViewKey() {
+    bool gForce = unitSettings.gForceDisplay != 0;
+    if (displayPage == layoutVfr) {
+        uint8_t last = gForce ? 2 : 1;
+        vfrSubView = vfrSubView >= last ? 0 : (uint8_t)(vfrSubView + 1);
+        saveRetainedState();
+    } else if (displayPage == layoutVfrEms) {
+        uint8_t last = gForce ? 4 : 3;
+        vfrEmsSubView = vfrEmsSubView >= last ? 0 : (uint8_t)(vfrEmsSubView + 1);
+        saveRetainedState();
+    } else if (displayPage <= layoutEfisHsi) {
+        // The autopilot overlay (with a bank or pitch servo installed) opens here once the
+        // autopilot pages exist.
+    }
+}
+
+static void knobKey(int32_t direction) {
+    if (displayPage <= layoutVfrEms) {
+        stepBaro(direction);
+    } else if (displayPage == layoutEcuFaults) {
+        // An empty fault list counts as one page.
+        uint8_t pages = faultListCount == 0 ? 1 : faultListCount;
+        if (direction > 0) faultListIndex = faultListIndex + 1 >= pages ? 0 : (uint8_t)(faultListIndex + 1);
+        else faultListIndex = faultListIndex == 0 || faultListIndex >= pages ? (uint8_t)(pages - 1) : (uint8_t)(faultListIndex - 1);
+    } else if (displayPage == layoutInfo) {
+        stepInfoLine((int8_t)direction);
+    }
+}
+
+static void mainScreenKey(uint8_t key) {
+    switch (key) {
+    case 1: stepLayout(-1); break;
+    case 5: stepLayout(+1); break;
+    case 2:
+        // The waypoint pages (SELECT WAYPOINT, with the card mounted) open here once they exist.
+        break;
+    case 3:
+        // The route pages (route selection or ACTIVE ROUTE, with the card mounted) open here
+        // once they exist.
+        break;
+    case 4: subViewKey(); break;
+    case 6: openQuickMenu(displayPage); break;
+    case 7: knobKey(+1); break;
+    case 8: knobKey(-1); break;
+    default: break;
+    }
+}
 
 void mainScreenPage() {
-    clearScreen();
-    for (int16_t i = 0; i < 16; i++) fillBox(8 + i * 29, 4, 8 + i * 29 + 25, 24, (uint8_t)i);
-    fillBox(4, 30, 150, 130, colourBlue);
-    fillCheckered(10, 36, 144, 124, colourYellow);
-    drawFrame(160, 30, 310, 130, colourWhite);
-    for (int16_t k = 0; k < 8; k++) drawLine(165, 125, (int16_t)(165 + k * 20), 35, (uint8_t)(246 + k));
-    drawThickLine(320, 40, 470, 120, colourRed);
-    drawThickLine(320, 120, 470, 40, colourGreen);
-    drawCircle(80, 200, 60, colourWhite);
-    drawArcDots(80, 200, 54, -180, 0, colourCyan);
-    drawRadialTicks(80, 200, 8, 60, 0, 180, colourDarkGrey);
-    for (int16_t a = 0; a < 180; a += 30) drawRadialTicks(80, 200, 12, 60, a, (int16_t)(a + 1), colourWhite);
-    drawCircle(240, 200, 60, colourWhite);
-    drawArcDotsMirrored(240, 200, 50, -90, 90, colourMagenta);
-    drawRadialTicksMirrored(240, 200, 10, 60, -90, 90, colourGreen);
-    drawCircle(400, 200, 60, colourLightGrey);
-    for (int16_t a = -360; a < 0; a += 45) drawThickLine(400, 200, (int16_t)(400 + lookupCos(a) * 55), (int16_t)(200 + lookupSin(a) * 55), colourBrown);
-    // The last key seen, as a row of marks under the pattern.
-    static uint8_t lastKey = 0;
-    if (keyCode) lastKey = keyCode;
-    for (int16_t k = 0; k < lastKey; k++) fillBox((int16_t)(170 + k * 18), 262, (int16_t)(182 + k * 18), 270, colourYellow);
+    // 1. The layout; a missing drawer or a layout above 9 leaves the screen black.
+    LayoutDrawer drawer = displayPage < layoutCount ? layoutDrawers[displayPage] : nullptr;
+    if (drawer) drawer();
+    else clearScreen();
+
+    // 2. In-flight compass calibration notice.
+
+    // 3. The open quick menu or overlay; it takes the key.
+    if (overlayCountdown != 0 && overlayHandler) overlayHandler();
+
+    // 4. Alarm check, when alarms are enabled; it may show an alarm box and take the key.
+
+    // 5. Autopilot notices.
+
+    // 6. The key.
+    if (keyCode != 0) mainScreenKey(keyCode);
     keyCode = 0;
 }

@@ -1,0 +1,4 @@
+// The main menu, first of the setup menus.
+#pragma once
+
+void mainMenuPage();
