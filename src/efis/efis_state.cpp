@@ -1,4 +1,10 @@
 // The efis state that the headless host can print.
+#include "efis/attitude_indicator.h"
 #include "host/state_registry.h"
 
-void registerEfisState() {}
+void registerEfisState() {
+    registerValue("horizonCount", horizonCount);
+    registerValue("horizonX", horizonX);
+    registerValue("horizonY", horizonY);
+    registerValue("attitudeExceeded", attitudeExceeded);
+}

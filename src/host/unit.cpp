@@ -64,7 +64,8 @@ static void powerOnSequence() {
     displayPage = 0;
     resetMinMax();
 
-    // 4. Attitude work areas and trigonometry.
+    // 4. Attitude work areas (horizonX/horizonY are static, reserved once for the program) and
+    // trigonometry.
     buildTrigTables();
 
     // 5. GPS, step multiplier, navigation, transponder.
