@@ -8,6 +8,7 @@
 #include "host/platform.h"
 #include "host/sensor_panel.h"
 #include "host/startup_screens.h"
+#include "nav/navigation.h"
 #include "records/persistence.h"
 #include "records/working_state.h"
 #include "ui/fuel_arrangement.h"
@@ -83,6 +84,7 @@ static void powerOnSequence() {
 
     // 12. RPM seed, flow period, navigation files.
     seedRpm1();
+    navActive = 0;
 
     // 13. Simulated position.
     seedSimulatedPosition();
