@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "airdata/airdata.h"
-#include "airdata/pending_gps.h"
+#include "nav/gps_state.h"
 #include "ems/alarms.h"
 #include "records/records.h"
 

@@ -12,7 +12,7 @@
 #include "host/tick.h"
 #include "host/unit.h"
 #include "nav/navigation.h"
-#include "nav/pending_gps_state.h"
+#include "nav/gps_state.h"
 #include "records/records.h"
 #include "records/working_state.h"
 

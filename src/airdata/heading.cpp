@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "airdata/airdata.h"
-#include "airdata/pending_gps.h"
+#include "nav/gps_state.h"
 #include "records/records.h"
 
 int16_t magneticHeading;

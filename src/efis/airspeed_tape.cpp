@@ -9,7 +9,7 @@
 #include "gfx/text.h"
 #include "host/tick.h"
 #include "host/unit.h"
-#include "nav/pending_gps_state.h"
+#include "nav/gps_state.h"
 #include "records/working_state.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The efis state that the headless host can print.
-<<<<<<< HEAD
 #include "efis/attitude_indicator.h"
+#include "efis/compass_calibration.h"
 #include "host/state_registry.h"
 
 void registerEfisState() {
@@ -8,13 +8,7 @@ void registerEfisState() {
     registerValue("horizonX", horizonX);
     registerValue("horizonY", horizonY);
     registerValue("attitudeExceeded", attitudeExceeded);
-=======
-#include "efis/compass_calibration.h"
-#include "host/state_registry.h"
-
-void registerEfisState() {
     registerValue("compassCalActive", compassCalActive);
     registerValue("compassCalCount", compassCalCount);
     registerValue("compassCalFit", compassCalFit);
->>>>>>> tapes
 }

@@ -8,7 +8,7 @@
 #include "gfx/primitives.h"
 #include "gfx/text.h"
 #include "host/unit.h"
-#include "nav/pending_gps_state.h"
+#include "nav/gps_state.h"
 #include "nav/navigation.h"
 #include "records/working_state.h"
 

@@ -7,7 +7,7 @@
 #include "gfx/palette.h"
 #include "gfx/primitives.h"
 #include "gfx/text.h"
-#include "nav/pending_gps_state.h"
+#include "nav/gps_state.h"
 #include "nav/navigation.h"
 #include "records/working_state.h"
 

@@ -1,5 +1,7 @@
 // The host state that the headless host can print.
 #include "host/sensor_panel.h"
+#include "host/clock.h"
+#include "host/gps_link.h"
 #include "host/state_registry.h"
 #include "host/tick.h"
 #include "host/unit.h"
@@ -51,4 +53,34 @@ void registerHostState() {
     registerValue("simTrackE5", simTrackE5);
     registerValue("simLatitudeE7", simLatitudeE7);
     registerValue("simLongitudeE7", simLongitudeE7);
+    // The GPS serial link.
+    registerValue("nmeaRxState", nmeaRxState);
+    registerValue("nmeaBodyLength", nmeaBodyLength);
+    registerValue("rmcSentence", rmcSentence);
+    registerValue("ggaSentence", ggaSentence);
+    registerValue("gsaSentence", gsaSentence);
+    registerValue("gsvSentence", gsvSentence);
+    registerValue("rmcPending", rmcPending);
+    registerValue("ggaPending", ggaPending);
+    registerValue("gsaPending", gsaPending);
+    registerValue("gsvPending", gsvPending);
+    registerValue("gpsDataReceived", gpsDataReceived);
+    // The clock records.
+    registerValue("utcSeconds", utcSeconds);
+    registerValue("localSeconds", localSeconds);
+    const DateTime* clocks[2] = {&utcDateTime, &localDateTime};
+    static const char* const names[2][6] = {
+        {"utcDateTime.second", "utcDateTime.minute", "utcDateTime.hour", "utcDateTime.day", "utcDateTime.month",
+         "utcDateTime.year"},
+        {"localDateTime.second", "localDateTime.minute", "localDateTime.hour", "localDateTime.day",
+         "localDateTime.month", "localDateTime.year"}};
+    for (int c = 0; c < 2; c++) {
+        const DateTime& r = *clocks[c];
+        registerValue(names[c][0], r.second);
+        registerValue(names[c][1], r.minute);
+        registerValue(names[c][2], r.hour);
+        registerValue(names[c][3], r.day);
+        registerValue(names[c][4], r.month);
+        registerValue(names[c][5], r.year);
+    }
 }

@@ -5,10 +5,13 @@
 
 #include "airdata/airdata.h"
 #include "gfx/primitives.h"
+#include "host/clock.h"
+#include "host/gps_link.h"
 #include "host/platform.h"
 #include "host/sensor_panel.h"
 #include "host/startup_screens.h"
 #include "nav/navigation.h"
+#include "nav/gps_state.h"
 #include "records/persistence.h"
 #include "records/working_state.h"
 #include "ui/fuel_arrangement.h"
@@ -75,6 +78,7 @@ static void powerOnSequence() {
     // showing when the unit went off.
     currentPage = mainScreenPage;
     overlayCountdown = 0;
+    gpsPowerOn();
 
     // 6-10. Splash picture, splash screen and the timer notices.
     runStartupScreens();
@@ -116,8 +120,10 @@ void runFrame() {
     currentPage();
 
     // 8. Clock.
+    readHostClock();
 
     // 9. GPS sentences.
+    decodePendingSentences();
 
     // 10. Navigation leg.
 

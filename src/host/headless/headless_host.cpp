@@ -12,6 +12,7 @@
 #include "gfx/palette.h"
 #include "gfx/primitives.h"
 #include "host/controls.h"
+#include "host/gps_link.h"
 #include "host/headless/png_writer.h"
 #include "host/keys.h"
 #include "host/platform.h"
@@ -22,6 +23,11 @@
 namespace {
 
 constexpr size_t textWindowLines = 5000;  // newest lines kept per text window
+// Bytes that reach the serial port between two frames: a 9600-baud line at 30 frames a second.
+// Fewer than the shortest sentence, so that no two sentences complete between the same two frames
+// and the parts of a GSV cycle each find their one-sentence mailbox empty, as in the window.
+constexpr size_t serialBytesPerFrame = 32;
+constexpr size_t serialFileLimit = 16u << 20;  // largest file "serial" feeds (bytes)
 
 struct ScriptState {
     std::vector<std::string> lines;
@@ -45,7 +51,8 @@ class HeadlessPlatform : public Platform {
     int64_t clockMs = 0;                           // milliseconds since 1970-01-01 UTC
     bool serialIsOpen = false;
     int32_t serialBaud = 19200;
-    std::deque<uint8_t> serialBytes;               // bytes waiting on the serial line
+    std::deque<uint8_t> serialBytes;               // bytes waiting in the serial port
+    std::deque<uint8_t> serialLine;                // bytes still on their way down the line
 
     HeadlessPlatform() {
         for (int32_t i = 0; i < hostControlCount; i++) {
@@ -229,6 +236,43 @@ bool cmdSnap(const std::vector<std::string>& w) {
     return true;
 }
 
+// serial FILE [crlf]: the file's bytes go down the serial line, a share of them between each two
+// frames; with crlf a line feed without a carriage return before it gets one (logs stored with
+// bare line feeds).
+bool cmdSerial(const std::vector<std::string>& w) {
+    if (w.size() < 2 || w.size() > 3 || (w.size() == 3 && w[2] != "crlf")) return fail(2, "usage: serial FILE [crlf]");
+    std::string path = resolvePath(w[1]);
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return fail(1, "serial: cannot read %s", path.c_str());
+    bool addCr = w.size() == 3;
+    int previous = 0;
+    size_t count = 0;
+    for (int c; (c = std::fgetc(f)) != EOF; previous = c) {
+        if (++count > serialFileLimit) {
+            std::fclose(f);
+            return fail(1, "serial: %s is larger than 16 MB", path.c_str());
+        }
+        if (addCr && c == '\n' && previous != '\r') host->serialLine.push_back('\r');
+        host->serialLine.push_back((uint8_t)c);
+    }
+    std::fclose(f);
+    return true;
+}
+
+// serial-text TEXT: the rest of the script line as it stands, then CR LF, down the serial line.
+bool cmdSerialText(const std::vector<std::string>& w) {
+    if (w.size() < 2) return fail(2, "usage: serial-text TEXT");
+    const std::string& line = script.lines[script.next - 1];
+    size_t start = line.find("serial-text") + std::strlen("serial-text");
+    while (start < line.size() && (line[start] == ' ' || line[start] == '\t')) start++;
+    size_t end = line.size();
+    while (end > start && (line[end - 1] == '\r' || line[end - 1] == ' ' || line[end - 1] == '\t')) end--;
+    for (size_t i = start; i < end; i++) host->serialLine.push_back((uint8_t)line[i]);
+    host->serialLine.push_back('\r');
+    host->serialLine.push_back('\n');
+    return true;
+}
+
 bool cmdPrint(const std::vector<std::string>& w) {
     if (w.size() < 2) return fail(2, "usage: print NAME...");
     for (size_t i = 1; i < w.size(); i++) {
@@ -283,6 +327,7 @@ const CommandEntry commands[] = {
     {"power", cmdPower}, {"frames", cmdFrames}, {"key", cmdKey},     {"tick", cmdTick},
     {"clock", cmdClock}, {"snap", cmdSnap},     {"print", cmdPrint}, {"expect", cmdExpect},
     {"set", cmdSet},     {"check", cmdCheck},
+    {"serial", cmdSerial}, {"serial-text", cmdSerialText},
 };
 
 // Runs script lines until one asks for frames, the unit is switched off, or the script ends.
@@ -313,6 +358,12 @@ void runLines() {
 }
 
 void HeadlessPlatform::processHostEvents() {
+    // Serial bytes arrive first; the receive event frames whatever waits in the port.
+    for (size_t n = 0; n < serialBytesPerFrame && !serialLine.empty(); n++) {
+        serialBytes.push_back(serialLine.front());
+        serialLine.pop_front();
+    }
+    if (!serialBytes.empty()) ComPort1RxChar();
     if (script.framesLeft > 0 && --script.framesLeft > 0) return;
     runLines();
 }

@@ -20,6 +20,7 @@
 
 #include "gfx/primitives.h"
 #include "host/controls.h"
+#include "host/gps_link.h"
 #include "host/keys.h"
 #include "host/presenter.h"
 #include "host/tick.h"
@@ -319,6 +320,7 @@ TfrmMain::TfrmMain(const HostOptions& opts) : options(opts) {
 
     ComPort1 = new QSerialPort(this);
     ComPort1->setObjectName("ComPort1");
+    buildGpsControls(sheet[3]);
 
     adjustSize();
     setFixedSize(size());
@@ -380,15 +382,7 @@ void TfrmMain::setLabel(const char* name, const char* text) {
 
 int64_t TfrmMain::utcNow() { return QDateTime::currentSecsSinceEpoch(); }
 
-bool TfrmMain::serialOpen() {
-    ComPort1->setPortName(QString::fromStdString(options.gpsPort));
-    ComPort1->setBaudRate(19200);
-    ComPort1->setDataBits(QSerialPort::Data8);
-    ComPort1->setParity(QSerialPort::NoParity);
-    ComPort1->setStopBits(QSerialPort::OneStop);
-    ComPort1->setFlowControl(QSerialPort::NoFlowControl);
-    return ComPort1->open(QIODevice::ReadOnly);
-}
+bool TfrmMain::serialOpen() { return ComPort1->open(QIODevice::ReadOnly); }
 
 void TfrmMain::serialClose() { ComPort1->close(); }
 
@@ -401,3 +395,67 @@ int32_t TfrmMain::serialRead(uint8_t* buffer, int32_t maxBytes) {
     qint64 n = ComPort1->read(reinterpret_cast<char*>(buffer), maxBytes);
     return n < 0 ? 0 : (int32_t)n;
 }
+
+// The GPS link on the GPS sheet: the port's device, its state, and the two buttons the unit
+// itself keeps hidden, shown here so that a receiver can be connected.
+void TfrmMain::buildGpsControls(QWidget* sheet) {
+    ComPort1->setPortName(QString::fromStdString(options.gpsPort));
+    ComPort1->setBaudRate(19200);  // design setting; "&GPS Connect" sets 9600
+    ComPort1->setDataBits(QSerialPort::Data8);
+    ComPort1->setParity(QSerialPort::NoParity);
+    ComPort1->setStopBits(QSerialPort::OneStop);
+    ComPort1->setFlowControl(QSerialPort::NoFlowControl);
+
+    GpsPortLabel = new QLabel(sheet);
+    GpsPortLabel->setObjectName("GpsPortLabel");
+    GpsPortLabel->setGeometry(8, 140, 488, 20);
+    QPushButton* connectButton = new QPushButton("&GPS Connect", sheet);
+    connectButton->setObjectName("Button5");
+    connectButton->setGeometry(8, 166, 100, 25);
+    QPushButton* disconnectButton = new QPushButton("&Disconnect", sheet);
+    disconnectButton->setObjectName("Button12");
+    disconnectButton->setGeometry(116, 166, 100, 25);
+    showGpsPort();
+
+    connect(connectButton, &QPushButton::clicked, this, [this] {
+        Button5Click();
+        if (!ComPort1->isOpen()) {
+            QString reason = QString("Cannot open the GPS port %1: %2").arg(gpsDevice(), ComPort1->errorString());
+            StatusBar1->showMessage(reason);
+            // Not modal, so that the unit's frames go on while the message is up.
+            QMessageBox* box = new QMessageBox(QMessageBox::Warning, windowTitle(), reason, QMessageBox::Ok, this);
+            box->setObjectName("GpsPortMessage");
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->setModal(false);
+            box->show();
+        }
+        showGpsPort();
+    });
+    connect(disconnectButton, &QPushButton::clicked, this, [this] {
+        Button12Click();
+        showGpsPort();
+    });
+    connect(ComPort1, &QSerialPort::readyRead, this, [this] { gpsBytesWaiting(); });
+    // A receiver unplugged while connected: close the port rather than poll a dead device.
+    connect(ComPort1, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
+        if (e != QSerialPort::ResourceError || !ComPort1->isOpen()) return;
+        StatusBar1->showMessage(QString("GPS port %1 lost: %2").arg(gpsDevice(), ComPort1->errorString()));
+        Button12Click();
+        showGpsPort();
+    });
+}
+
+// One readyRead may stand for many bytes, and none follows for bytes left waiting: the receive
+// event drains the port, and anything still waiting is taken in a further pass.
+void TfrmMain::gpsBytesWaiting() {
+    ComPort1RxChar();
+    if (ComPort1->isOpen() && ComPort1->bytesAvailable() > 0)
+        QTimer::singleShot(0, this, [this] { gpsBytesWaiting(); });
+}
+
+void TfrmMain::showGpsPort() {
+    QString state = ComPort1->isOpen() ? QString("connected, %1 baud").arg(ComPort1->baudRate()) : "not connected";
+    GpsPortLabel->setText(QString("GPS port: %1 (%2)").arg(gpsDevice(), state));
+}
+
+QString TfrmMain::gpsDevice() const { return QString::fromStdString(options.gpsPort); }

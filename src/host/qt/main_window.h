@@ -75,6 +75,7 @@ class TfrmMain : public QMainWindow, public Platform {
     QPlainTextEdit* Memo2;
     QStatusBar* StatusBar1;
     QSerialPort* ComPort1;
+    QLabel* GpsPortLabel;  // the GPS port's device and state, on the GPS sheet
     QTimer Timer1;
 
   protected:
@@ -82,6 +83,11 @@ class TfrmMain : public QMainWindow, public Platform {
 
   private:
     void buildSensorPanel(QWidget* const* sheet);
+    void buildGpsControls(QWidget* sheet);
+    void gpsBytesWaiting();
+    void showGpsPort();
+    QString gpsDevice() const;  // as given with --gps-port
+
     HostOptions options;
     QHash<QString, QWidget*> controls;  // check boxes, scroll bars and labels by name
     QElapsedTimer frameClock;           // paces frames when --fps is given
