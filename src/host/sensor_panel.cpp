@@ -4,6 +4,7 @@
 #include "ems/engine_speed.h"
 #include "host/controls.h"
 #include "host/platform.h"
+#include "nav/gps_state.h"
 #include "records/records.h"
 #include "records/working_state.h"
 
@@ -47,10 +48,10 @@ void seedSimulatedPosition() {
     // x 10000 gives 1e-7 degree, as a later move of the control does.
     int32_t latitude = moved("ScrollBar39");
     simLatitudeE7 = latitude * 10000;
-    // GPS: convertSimulatedLatitude(latitude);
+    convertSimulatedLatitude(latitude);
     int32_t longitude = moved("ScrollBar40");
     simLongitudeE7 = longitude * 10000;
-    // GPS: convertSimulatedLongitude(longitude);
+    convertSimulatedLongitude(longitude);
 }
 
 // AHRS&Compass. The label shows the pitch as set, before the zero offset is taken off.
@@ -85,32 +86,32 @@ void ScrollBar9Change() {
 void ScrollBar35Change() {
     int32_t position = moved("ScrollBar35");
     simGpsFix = (uint8_t)position;
-    // GPS: convertSimulatedFix(position);
+    convertSimulatedFix(position);
 }
 
 void ScrollBar36Change() {
     int32_t position = moved("ScrollBar36");
     simGroundSpeedCms = position;
-    // GPS: convertSimulatedGroundSpeed(position);
+    convertSimulatedGroundSpeed(position);
 }
 
 void ScrollBar37Change() {
     int32_t position = moved("ScrollBar37");
     simTrackE5 = position;
-    // GPS: convertSimulatedTrack(position);
+    convertSimulatedTrack(position);
 }
 
 // Thousandths of a degree; x 10000 gives the receiver's 1e-7 degree over the whole globe.
 void ScrollBar39Change() {
     int32_t position = moved("ScrollBar39");
     simLatitudeE7 = position * 10000;
-    // GPS: convertSimulatedLatitude(position);
+    convertSimulatedLatitude(position);
 }
 
 void ScrollBar40Change() {
     int32_t position = moved("ScrollBar40");
     simLongitudeE7 = position * 10000;
-    // GPS: convertSimulatedLongitude(position);
+    convertSimulatedLongitude(position);
 }
 
 // EMS: raw inputs only; the engine processing reads them every frame.
