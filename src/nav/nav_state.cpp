@@ -5,6 +5,7 @@
 
 #include "host/state_registry.h"
 #include "nav/gps_state.h"
+#include "nav/leg_progress.h"
 #include "nav/navigation.h"
 
 static std::deque<std::string> slotNames; // "satellites[3].azimuth", built once at start-up
@@ -19,6 +20,9 @@ void registerNavState() {
     registerValue("bearingToWaypoint", bearingToWaypoint);
     registerValue("magBearingToWaypoint", magBearingToWaypoint);
     registerValue("crossTrackError", crossTrackError);
+    registerValue("activeWaypointName", activeWaypointName);
+    registerValue("distanceKm", distanceKm);
+    registerValue("eteSeconds", eteSeconds);
     registerValue("gpsLatitude", gpsLatitude);
     registerValue("gpsLongitude", gpsLongitude);
     registerValue("gpsSpeedMph", gpsSpeedMph);
