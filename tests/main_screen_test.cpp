@@ -137,9 +137,9 @@ TEST_F(MainScreen, KnobStepsTheAltimeterSettingWithinItsLimits) {
             displayPage = layout;
             baroSetting = 1013250;
             press(c.key);
-            EXPECT_EQ(baroSetting, c.afterOne);
+            EXPECT_EQ((int32_t)baroSetting, c.afterOne);
             for (int i = 0; i < 400; i++) press(c.key);
-            EXPECT_EQ(baroSetting, c.last) << "unit " << (int)c.unit << " key " << (int)c.key;
+            EXPECT_EQ((int32_t)baroSetting, c.last) << "unit " << (int)c.unit << " key " << (int)c.key;
         }
     }
 }
@@ -156,7 +156,7 @@ TEST_F(MainScreen, KeysThatDoNothingOnALayout) {
         vfrSubView = vfrEmsSubView = 0;
         press(c.key);
         EXPECT_EQ(displayPage, c.layout);
-        EXPECT_EQ(baroSetting, 1013250);
+        EXPECT_EQ((int32_t)baroSetting, 1013250);
         EXPECT_EQ(vfrSubView, 0);
         EXPECT_EQ(vfrEmsSubView, 0);
         EXPECT_EQ(overlayCountdown, 0);
@@ -285,7 +285,7 @@ TEST_F(MainScreen, AnOpenQuickMenuTakesTheKeysAndKeepsItsRows) {
     // The knob now moves the highlight instead of the altimeter setting.
     press(7);
     EXPECT_EQ(selectedRow, 9);
-    EXPECT_EQ(baroSetting, 1013250);
+    EXPECT_EQ((int32_t)baroSetting, 1013250);
     press(8);
     press(8);
     EXPECT_EQ(selectedRow, 0);  // from the top row round to the bottom
@@ -302,7 +302,7 @@ TEST_F(MainScreen, AnOpenQuickMenuTakesTheKeysAndKeepsItsRows) {
     press(6);
     EXPECT_EQ(overlayCountdown, 0);
     press(7);
-    EXPECT_EQ(baroSetting, 1014250);
+    EXPECT_EQ((int32_t)baroSetting, 1014250);
 }
 
 TEST_F(MainScreen, QuickMenuIsDrawnFromItsRowList) {

@@ -200,14 +200,14 @@ TEST_F(Tick, HobbsAndMaintenanceCountWhileTheEngineRuns) {
     slowBlock();
     EXPECT_EQ(hobbsHundredths, 1);
     blocks(23);
-    EXPECT_EQ(maintenanceHours, 1);
+    EXPECT_EQ((int)maintenanceHours, 1);
     EXPECT_EQ(maintenanceMinutes, 0);
     slowBlock();
-    EXPECT_EQ(maintenanceHours, 0);
+    EXPECT_EQ((int)maintenanceHours, 0);
     EXPECT_EQ(maintenanceMinutes, 59);
     blocks(60);
     EXPECT_EQ(maintenanceMinutes, 58);
-    EXPECT_EQ(airframeHours, 0);  // never counted by the tick
+    EXPECT_EQ((int)airframeHours, 0);  // never counted by the tick
     EXPECT_EQ(airframeMinutes, 0);
     EXPECT_EQ(retainedStateDirty, 0);
 
@@ -225,11 +225,11 @@ TEST_F(Tick, EngineClocksStopAtTheirEnds) {
     hobbsHours = 10000;
     hobbsHundredths = 99;
     blocks(36);
-    EXPECT_EQ(hobbsHours, 10000);
+    EXPECT_EQ((int)hobbsHours, 10000);
     EXPECT_EQ(hobbsHundredths, 0);
     // A maintenance timer at zero stays there.
     blocks(120);
-    EXPECT_EQ(maintenanceHours, 0);
+    EXPECT_EQ((int)maintenanceHours, 0);
     EXPECT_EQ(maintenanceMinutes, 0);
 }
 
@@ -245,7 +245,7 @@ TEST_F(Tick, EngineClocksNeedEngineDataAndEnoughRpm) {
         maintenanceHours = 5;
         blocks(100);
         EXPECT_EQ(hobbsHundredths, 0) << (int)c.telm << " " << c.rpm;
-        EXPECT_EQ(maintenanceHours, 5);
+        EXPECT_EQ((int)maintenanceHours, 5);
         EXPECT_EQ(maintenanceMinutes, 0);
     }
 }
