@@ -132,7 +132,7 @@ TEST_F(AltitudeTape, SweepStaysOnItsStrip) {
         }
         for (int32_t alt : extremes) {
             altitude = alt;
-            altitudeBug = -alt;
+            altitudeBug = alt == INT32_MIN ? INT32_MAX : -alt;
             fillScreen(colourDarkGrey);
             drawAltitudeTape(a);
             ASSERT_EQ(outside(a, 35, a + 108, 245, colourDarkGrey), 0) << "altitude " << alt;

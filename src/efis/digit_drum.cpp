@@ -36,18 +36,8 @@ void drawDrum(int16_t x, int32_t A, int32_t r) {
     }
 }
 
-void digits(int16_t x, int32_t y, char c0, char c1) {
-    char text[3] = {c0, c1, 0};
-    drawRollerDigits(x, (int16_t)y, text);
-}
-
-void digit(int16_t x, int32_t y, char c) {
-    char text[2] = {c, 0};
-    drawRollerDigits(x, (int16_t)y, text);
-}
-
-// The two upper places in the large or the small column font.
-void upper(bool large, int16_t x, int32_t y, char c0, char c1) {
+// One or two characters of a place, in the small (size 20) or the large (size 30) column font.
+void roll(bool large, int16_t x, int32_t y, char c0, char c1 = 0) {
     char text[3] = {c0, c1, 0};
     if (large) drawRollerDigitsLarge(x, (int16_t)y, text);
     else drawRollerDigits(x, (int16_t)y, text);
@@ -66,60 +56,54 @@ void drawAltitudeDrum(int16_t a, int32_t A) {
 
     drawDrum((int16_t)(a + 65), A, r);
 
-    // Hundreds.
+    // Hundreds, in the small font; below zero the sign stands before them while it has no
+    // thousands place to go to.
     char h = (A >= 0 && A <= 99) ? '0' : s[2];
     int16_t xh = (int16_t)(a + 48), xs = (int16_t)(a + 32);
     if (l2 < 91) {
-        if (A >= 0) digit(xh, 127, h);
-        else digits(xs, 127, A < -999 ? ' ' : '-', A < -99 ? h : '0');
+        if (A >= 0) roll(false, xh, 127, h);
+        else roll(false, xs, 127, A < -999 ? ' ' : '-', A < -99 ? h : '0');
     } else if (A >= 0) {
-        digit(xh, r - 98, h);
-        digit(xh, r - 123, nextDigit(h));
-    } else {
-        char d = A < -99 ? (char)(h + 1) : '1';
+        roll(false, xh, r - 98, h);
+        roll(false, xh, r - 123, nextDigit(h));
+    } else if (l3 < 991) {
+        char d = A < -99 ? (char)(h + 1) : '1';  // h is at most '8' here
         char sign = A < -1000 ? ' ' : '-';
-        if (l3 < 991) {
-            digits(xs, 378 - r, sign, d);
-            digits(xs, 353 - r, sign, (char)(d - 1));
-        } else {
-            digit(xh, 378 - r, '0');
-            digits(xs, 353 - r, A < -999 ? ' ' : '-', '9');
-        }
+        roll(false, xs, 378 - r, sign, d);
+        roll(false, xs, 353 - r, sign, (char)(d - 1));
+    } else {
+        roll(false, xh, 378 - r, '0');
+        roll(false, xs, 353 - r, A < -999 ? ' ' : '-', '9');
     }
 
-    // Thousands and ten-thousands.
+    // Thousands and ten-thousands: large on the full-width layout.
     bool large = displayPage == 0;
     int16_t x1 = (int16_t)(a + (large ? 26 : 31));
     int16_t x0 = (int16_t)(a + (large ? 4 : 14));
     int32_t rest = large ? 122 : 127;
     int32_t roll1 = r - (large ? 88 : 98), roll2 = r - (large ? 125 : 123);
     int32_t neg1 = (large ? 334 : 353) - r, neg2 = (large ? 371 : 378) - r;
-    auto one = [&](int16_t x, int32_t y, char c) {
-        char text[2] = {c, 0};
-        if (large) drawRollerDigitsLarge(x, (int16_t)y, text);
-        else drawRollerDigits(x, (int16_t)y, text);
-    };
     if (A > 0) {
         if (l3 < 991) {
-            one(x1, rest, s[1]);
+            roll(large, x1, rest, s[1]);
         } else {
-            one(x1, roll1, s[1]);
-            one(x1, roll2, nextDigit(s[1]));
+            roll(large, x1, roll1, s[1]);
+            roll(large, x1, roll2, nextDigit(s[1]));
         }
         if (l4 < 9991) {
-            one(x0, rest, s[0]);
+            roll(large, x0, rest, s[0]);
         } else {
-            one(x0, roll1, s[0]);
-            one(x0, roll2, nextDigit(s[0]));
+            roll(large, x0, roll1, s[0]);
+            roll(large, x0, roll2, nextDigit(s[0]));
         }
     } else {
-        char thousands = (char)('0' + l4 / 1000);
+        char thousands = (char)('0' + l4 / 1000);  // at most '8' when it rolls, in the clamped range
         if (l3 < 991) {
-            if (A < -999) upper(large, x0, rest, '-', thousands);
+            if (A < -999) roll(large, x0, rest, '-', thousands);
         } else {
-            if (A < -999) upper(large, x0, neg1, '-', thousands);
-            else upper(large, x0, neg1, ' ', ' ');
-            upper(large, x0, neg2, '-', (char)(thousands + 1));
+            if (A < -999) roll(large, x0, neg1, '-', thousands);
+            else roll(large, x0, neg1, ' ', ' ');
+            roll(large, x0, neg2, '-', (char)(thousands + 1));
         }
     }
 }
