@@ -422,11 +422,15 @@ void TfrmMain::buildGpsControls(QWidget* sheet) {
         if (!ComPort1->isOpen()) {
             QString reason = QString("Cannot open the GPS port %1: %2").arg(gpsDevice(), ComPort1->errorString());
             StatusBar1->showMessage(reason);
-            // Not modal, so that the unit's frames go on while the message is up.
-            QMessageBox* box = new QMessageBox(QMessageBox::Warning, windowTitle(), reason, QMessageBox::Ok, this);
-            box->setObjectName("GpsPortMessage");
-            box->setAttribute(Qt::WA_DeleteOnClose);
-            box->setModal(false);
+            // Not modal, so that the unit's frames go on while the message is up; one box at a time.
+            QMessageBox* box = findChild<QMessageBox*>("GpsPortMessage");
+            if (!box) {
+                box = new QMessageBox(QMessageBox::Warning, windowTitle(), reason, QMessageBox::Ok, this);
+                box->setObjectName("GpsPortMessage");
+                box->setAttribute(Qt::WA_DeleteOnClose);
+                box->setModal(false);
+            }
+            box->setText(reason);
             box->show();
         }
         showGpsPort();
