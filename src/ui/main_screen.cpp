@@ -20,7 +20,7 @@ LayoutDrawer layoutDrawers[layoutCount] = {
     nullptr,  // 6 ROTAX ECU STATUS
     nullptr,  // 7 ROTAX ECU FAULTS
     nullptr,  // 8 GPS
-    nullptr,  // 9 INFO/CHECKLIST
+    drawInfoDisplay,  // 9 INFO/CHECKLIST
 };
 
 uint8_t egtScanIndex;
