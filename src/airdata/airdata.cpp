@@ -2,6 +2,7 @@
 #include "airdata/airdata.h"
 
 uint8_t flightActive;
+int32_t staticPressure;
 
 int16_t celsiusToFahrenheit(int16_t celsius) { return (int16_t)(celsius * 18 / 10 + 32); }
 

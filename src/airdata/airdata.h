@@ -19,6 +19,7 @@ extern uint16_t indicatedAirspeed;     // IAS in speedUnit
 extern uint16_t trueAirspeedMph;       // TAS, mph
 extern uint16_t trueAirspeed;          // TAS in speedUnit
 extern int16_t glideRatio;             // distance flown per height changed, tenths (0..999)
+extern int32_t staticPressure;         // static air pressure, whole mb; no sensor fills it, so 0
 
 // Normal acceleration.
 extern float gForce;                 // g

@@ -14,6 +14,7 @@ void registerAirdataState() {
     registerValue("trueAirspeedMph", trueAirspeedMph);
     registerValue("trueAirspeed", trueAirspeed);
     registerValue("glideRatio", glideRatio);
+    registerValue("staticPressure", staticPressure);
     registerValue("gForce", gForce);
     registerValue("gNegativeLatch", gNegativeLatch);
     registerValue("gPositiveLatch", gPositiveLatch);

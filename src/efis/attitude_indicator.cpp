@@ -97,19 +97,49 @@ struct FillRule {
     bool skyFirst;  // columns: rows 0..y sky (else ground); rows: columns 0..x sky (else ground)
 };
 
+// The column sweep painted row by row, pixel for pixel the same: each traced column takes
+// `before` on rows 0..y and `after` below, y being the last point traced in it. The trace is a
+// straight line, so its columns are contiguous and y is monotone along them, and each row splits
+// into one run of each colour. Rows of memset are several times faster than columns of stores a
+// row apart, and the horizon is the largest area of the EFIS frame.
+void fillColumnsByRows(uint8_t before, uint8_t after) {
+    static int16_t lastY[screenWidth];  // row of the last traced point of each column
+    int16_t xMin = screenWidth, xMax = -1;
+    for (uint16_t i = 0; i < horizonCount; i++) {
+        int16_t x = (int16_t)horizonX[i];
+        if (x >= screenWidth) continue;
+        lastY[x] = (int16_t)horizonY[i];
+        if (x < xMin) xMin = x;
+        if (x > xMax) xMax = x;
+    }
+    if (xMax < 0) return;
+    const bool rising = lastY[xMin] <= lastY[xMax];  // rows grow to the right
+    int16_t split = rising ? xMin : xMax;             // first (rising) or last column still `before`
+    for (int16_t r = 0; r <= bottomRow; r++) {
+        if (rising) {
+            while (split <= xMax && lastY[split] < r) split++;
+            drawHSpan(xMin, (int16_t)(split - 1), r, after);
+            drawHSpan(split, xMax, r, before);
+        } else {
+            while (split >= xMin && lastY[split] < r) split--;
+            drawHSpan(xMin, split, r, before);
+            drawHSpan((int16_t)(split + 1), xMax, r, after);
+        }
+    }
+}
+
 void fillFromTrace(FillRule rule, int16_t w, uint8_t ground) {
     uint8_t before = rule.skyFirst ? skyColour : ground;
     uint8_t after = rule.skyFirst ? ground : skyColour;
+    if (rule.sweep == Sweep::Columns) {
+        fillColumnsByRows(before, after);
+        return;
+    }
     for (uint16_t i = 0; i < horizonCount; i++) {
         int16_t x = (int16_t)horizonX[i];
         int16_t y = (int16_t)horizonY[i];
-        if (rule.sweep == Sweep::Columns) {
-            drawVSpan(y, bottomRow, x, after);
-            drawVSpan(0, y, x, before);
-        } else {
-            drawHSpan(x, w, y, after);
-            drawHSpan(0, x, y, before);
-        }
+        drawHSpan(x, w, y, after);
+        drawHSpan(0, x, y, before);
     }
 }
 

@@ -1,6 +1,7 @@
 // The efis state that the headless host can print.
 #include "efis/attitude_indicator.h"
 #include "efis/compass_calibration.h"
+#include "efis/wind.h"
 #include "host/state_registry.h"
 
 void registerEfisState() {
@@ -11,4 +12,5 @@ void registerEfisState() {
     registerValue("compassCalActive", compassCalActive);
     registerValue("compassCalCount", compassCalCount);
     registerValue("compassCalFit", compassCalFit);
+    registerValue("windSpeed", windSpeed);
 }

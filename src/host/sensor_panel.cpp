@@ -6,6 +6,7 @@
 #include "ems/engine_speed.h"
 #include "host/controls.h"
 #include "host/platform.h"
+#include "nav/gps_state.h"
 #include "records/records.h"
 #include "records/working_state.h"
 

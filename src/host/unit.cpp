@@ -10,6 +10,7 @@
 #include "host/platform.h"
 #include "host/sensor_panel.h"
 #include "host/startup_screens.h"
+#include "links/transponder.h"
 #include "nav/gps_state.h"
 #include "nav/navigation.h"
 #include "records/persistence.h"
@@ -79,6 +80,7 @@ static void powerOnSequence() {
     // showing when the unit went off.
     currentPage = mainScreenPage;
     overlayCountdown = 0;
+    transponderMode = identActive = identRequest = 0;
 
     // 6-10. Splash picture, splash screen and the timer notices.
     runStartupScreens();

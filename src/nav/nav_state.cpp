@@ -5,6 +5,7 @@
 
 #include "host/state_registry.h"
 #include "nav/gps_state.h"
+#include "nav/leg_progress.h"
 #include "nav/navigation.h"
 
 static std::deque<std::string> slotNames; // "satellites[3].azimuth", built once at start-up
@@ -15,6 +16,13 @@ static const char* slotName(int32_t slot, const char* field) {
 }
 
 void registerNavState() {
+    registerValue("navActive", navActive);
+    registerValue("bearingToWaypoint", bearingToWaypoint);
+    registerValue("magBearingToWaypoint", magBearingToWaypoint);
+    registerValue("crossTrackError", crossTrackError);
+    registerValue("activeWaypointName", activeWaypointName);
+    registerValue("distanceKm", distanceKm);
+    registerValue("eteSeconds", eteSeconds);
     registerValue("gpsLatitude", gpsLatitude);
     registerValue("gpsLongitude", gpsLongitude);
     registerValue("gpsSpeedMph", gpsSpeedMph);
@@ -45,8 +53,4 @@ void registerNavState() {
     REGISTER_FIELD(internalPosition, heightMsl);
     REGISTER_FIELD(internalVelocity, groundSpeedCms);
     REGISTER_FIELD(internalVelocity, headingE5);
-    registerValue("navActive", navActive);
-    registerValue("bearingToWaypoint", bearingToWaypoint);
-    registerValue("magBearingToWaypoint", magBearingToWaypoint);
-    registerValue("crossTrackError", crossTrackError);
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "host/state_registry.h"
+#include "records/flight_time.h"
 #include "records/records.h"
 
 // Names built once at start-up; the registry keeps pointers to them.
@@ -51,6 +52,7 @@ void registerRecordsState() {
     registerRecord("minMax", minMax);
     // The working state by its plain names, as the pages name it.
     registerRecord("", retainedState);
+    registerValue("flightTimeSeconds", flightTimeSeconds);
     registerState("serialNumber", stateTypeOf<decltype(CalibrationRecord::serialNumber)>(),
                   reinterpret_cast<const char*>(&calibration) + offsetof(CalibrationRecord, serialNumber), 1);
 }

@@ -1,5 +1,7 @@
 #include "ui/main_screen.h"
 
+#include "efis/compass_calibration.h"
+#include "efis/flight_layouts.h"
 #include "gfx/palette.h"
 #include "gfx/text.h"
 #include "host/unit.h"
@@ -9,11 +11,11 @@
 #include "ui/quick_menu.h"
 
 LayoutDrawer layoutDrawers[layoutCount] = {
-    nullptr,  // 0 EFIS
-    nullptr,  // 1 EFIS/EMS
-    nullptr,  // 2 EFIS/HSI
-    nullptr,  // 3 VFR
-    nullptr,  // 4 VFR/EMS
+    drawEfisLayout,     // 0 EFIS
+    drawEfisEmsLayout,  // 1 EFIS/EMS
+    drawEfisHsiLayout,  // 2 EFIS/HSI
+    drawVfrLayout,      // 3 VFR
+    drawVfrEmsLayout,   // 4 VFR/EMS
     nullptr,  // 5 EMS
     nullptr,  // 6 ROTAX ECU STATUS
     nullptr,  // 7 ROTAX ECU FAULTS
@@ -139,6 +141,7 @@ void mainScreenPage() {
     else clearScreen();
 
     // 2. In-flight compass calibration notice.
+    if (compassCalActive == 1) drawCompassCalBox();
 
     // 3. The open quick menu or overlay; it takes the key.
     if (overlayCountdown != 0 && overlayHandler) overlayHandler();

@@ -1,0 +1,3 @@
+#include "ems/volts.h"
+
+uint16_t volts;

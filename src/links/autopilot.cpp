@@ -1,0 +1,3 @@
+#include "links/autopilot.h"
+
+uint8_t apEngaged;

@@ -1,0 +1,3 @@
+#include "records/flight_time.h"
+
+uint32_t flightTimeSeconds;
