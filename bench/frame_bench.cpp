@@ -1,4 +1,4 @@
-// Whole frames and the primitives they are made of.
+// The primitives frames are made of, and the presenter.
 #include <benchmark/benchmark.h>
 
 #include <vector>
@@ -6,17 +6,6 @@
 #include "gfx/palette.h"
 #include "gfx/primitives.h"
 #include "host/presenter.h"
-#include "ui/page.h"
-
-static void BM_MainScreenFrame(benchmark::State& state) {
-    buildTrigTables();
-    for (auto _ : state) {
-        mainScreenPage();
-        benchmark::DoNotOptimize(frameBuffer);
-    }
-    state.SetItemsProcessed(state.iterations());
-}
-BENCHMARK(BM_MainScreenFrame);
 
 static void BM_FillScreen(benchmark::State& state) {
     for (auto _ : state) {
@@ -25,14 +14,6 @@ static void BM_FillScreen(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FillScreen);
-
-static void BM_ClearScreen(benchmark::State& state) {
-    for (auto _ : state) {
-        clearScreen();
-        benchmark::DoNotOptimize(frameBuffer);
-    }
-}
-BENCHMARK(BM_ClearScreen);
 
 static void BM_Lines100(benchmark::State& state) {
     for (auto _ : state) {
@@ -45,7 +26,7 @@ BENCHMARK(BM_Lines100);
 
 static void BM_PresenterConversion(benchmark::State& state) {
     std::vector<uint32_t> out(frameBufferSize);
-    mainScreenPage();
+    for (int16_t y = 0; y < screenHeight; y += 2) drawHSpan(0, 479, y, (uint8_t)y);
     for (auto _ : state) {
         frameToArgb(frameBuffer, out.data());
         benchmark::DoNotOptimize(out.data());
