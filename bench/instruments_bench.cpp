@@ -1,7 +1,6 @@
 // The air-data and heading instruments as a flight layout draws them every frame.
 #include <benchmark/benchmark.h>
 
-#include "airdata/airdata.h"
 #include "efis/airspeed_dial.h"
 #include "efis/airspeed_tape.h"
 #include "efis/altitude_dial.h"
@@ -10,20 +9,11 @@
 #include "efis/hsi.h"
 #include "efis/vsi.h"
 #include "efis/vsi_dial.h"
-#include "gfx/primitives.h"
-#include "records/records.h"
-#include "records/working_state.h"
+#include "flight_scene.h"
 
 static void setUpInstruments() {
-    buildTrigTables();
-    applySettingsDefaults();
-    displayPage = 0;
-    indicatedAirspeed = 123;
-    altitude = 4520;
-    verticalSpeed = verticalSpeedFpm = 700;
-    magneticHeading = trueHeading = 87;
-    headingBugShown = 1;
-    headingBug = 100;
+    instrumentsAtRest();
+    fly(climbingTurnOffNorth);
 }
 
 // The EFIS tapes across the full-width layout, the altitude scan over its whole visible range.

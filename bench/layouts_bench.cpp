@@ -7,52 +7,20 @@
 
 #include <algorithm>
 
-#include "airdata/airdata.h"
-#include "ems/volts.h"
-#include "gfx/palette.h"
-#include "gfx/primitives.h"
-#include "host/unit.h"
-#include "nav/gps_state.h"
-#include "records/records.h"
-#include "records/working_state.h"
-#include "ui/page.h"
+#include "flight_scene.h"
 
 namespace {
 
 void setUpFlight() {
-    buildTrigTables();
-    applySettingsDefaults();
-    applyCalibrationDefaults();
-    currentPage = mainScreenPage;
-    overlayCountdown = 0;
-    keyCode = 0;
+    instrumentsAtRest();
+    layoutFieldsQuiet();
+    showMainScreen();
     alarmsEnabled = 0;
-    ahrsPresent = compassPresent = 1;
-    altSensorStatus = asiSensorStatus = 2;
-    pitchAngle = 5;
-    bankAngle = 20;
-    slipValue = 10;
-    turnRate = 15;
-    gForce = 1.2f;
-    indicatedAirspeed = 118;
-    trueAirspeed = trueAirspeedMph = 126;
-    altitude = 4520;
-    densityAltitude = 5210;
+    fly(climbingTurnOffNorth);
     oat = oatCelsius = 12;
-    verticalSpeed = verticalSpeedFpm = 700;
-    magneticHeading = trueHeading = 87;
-    headingBugShown = 1;
-    headingBug = 100;
     altitudeBugShown = 1;
     altitudeBug = 5000;
-    baroSetting = 1013250;
     volts = 138;
-    maintenanceHours = 50;
-    airframeHours = 100;
-    gpsFixMode = 3;
-    gpsPositionValid = 1;
-    gpsSpeedMph = groundSpeed = 112;
-    gpsTrackTrue = gpsTrackMagnetic = 95;
 }
 
 // CPU time of this thread: the machine is shared, so wall time would count the others' work.

@@ -59,57 +59,6 @@ Bytes readFile(const char* name) {
     return Bytes{std::istreambuf_iterator<char>(f), {}};
 }
 
-// A true-colour PNG (what drawing programs save), stored without compression.
-void writeRgbaPng(const char* name, int32_t w, int32_t h, const std::vector<uint32_t>& rgba) {
-    auto crc = [](const Bytes& b, size_t from) {
-        uint32_t c = 0xFFFFFFFFu;
-        for (size_t i = from; i < b.size(); i++) {
-            c ^= b[i];
-            for (int k = 0; k < 8; k++) c = c & 1 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-        }
-        return c ^ 0xFFFFFFFFu;
-    };
-    auto put32 = [](Bytes& b, uint32_t v) {
-        for (int s = 24; s >= 0; s -= 8) b.push_back((uint8_t)(v >> s));
-    };
-    auto chunk = [&](Bytes& png, const char* type, const Bytes& body) {
-        put32(png, (uint32_t)body.size());
-        size_t start = png.size();
-        png.insert(png.end(), type, type + 4);
-        png.insert(png.end(), body.begin(), body.end());
-        put32(png, crc(png, start));
-    };
-    Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    Bytes ihdr;
-    put32(ihdr, (uint32_t)w);
-    put32(ihdr, (uint32_t)h);
-    ihdr.insert(ihdr.end(), {8, 6, 0, 0, 0});
-    chunk(png, "IHDR", ihdr);
-    Bytes raw;
-    for (int32_t y = 0; y < h; y++) {
-        raw.push_back(0);
-        for (int32_t x = 0; x < w; x++)
-            for (int s = 24; s >= 0; s -= 8) raw.push_back((uint8_t)(rgba[(size_t)(y * w + x)] >> s));
-    }
-    Bytes z = {0x78, 0x01};
-    for (size_t pos = 0; pos < raw.size();) {
-        size_t n = std::min<size_t>(raw.size() - pos, 65535);
-        z.push_back(pos + n >= raw.size() ? 1 : 0);
-        z.insert(z.end(), {(uint8_t)n, (uint8_t)(n >> 8), (uint8_t)~n, (uint8_t)(~n >> 8)});
-        z.insert(z.end(), raw.begin() + (long)pos, raw.begin() + (long)(pos + n));
-        pos += n;
-    }
-    uint32_t a = 1, b = 0;
-    for (uint8_t v : raw) {
-        a = (a + v) % 65521;
-        b = (b + a) % 65521;
-    }
-    put32(z, b << 16 | a);
-    chunk(png, "IDAT", z);
-    chunk(png, "IEND", {});
-    writeFile(name, png);
-}
-
 TEST(EfisMif, PalettePictureSurvivesTheRoundTrip) {
     // Every palette entry but the unused last one, in rows that mix runs and single pixels.
     const int32_t w = 37, h = 23;
@@ -142,7 +91,10 @@ TEST(EfisMif, TrueColourPictureTakesTheNearestColours) {
         for (int32_t x = 0; x < w; x++)
             rgba[(size_t)(y * w + x)] = (uint32_t)(x * 255 / w) << 24 | (uint32_t)(y * 255 / h) << 16 | 0x40u << 8 |
                                         (x < 10 ? 0x00u : x < 20 ? 0x80u : 0xFFu);
-    writeRgbaPng("rgb.png", w, h, rgba);
+    Bytes bytes;  // the words as R, G, B, A bytes
+    for (uint32_t p : rgba)
+        for (int s = 24; s >= 0; s -= 8) bytes.push_back((uint8_t)(p >> s));
+    ASSERT_TRUE(writeRgbaPng(file("rgb.png").c_str(), bytes.data(), w, h));
     ToolRun encode = runTool("encode " + at("rgb.png") + " " + at("RGB.MIF"));
     ASSERT_EQ(encode.exitCode, 0) << encode.err;
     ToolRun decode = runTool("decode " + at("RGB.MIF") + " " + at("rgb-back.png"));

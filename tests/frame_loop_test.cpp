@@ -1,24 +1,13 @@
 // The frame loop: key path, frame order, power-off and no allocation per frame.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <vector>
 
+#include "counting_new.h"
 #include "fake_platform.h"
 #include "host/keys.h"
 #include "host/unit.h"
 #include "ui/page.h"
-
-static std::atomic<long> allocations{0};
-void* operator new(std::size_t n) {
-    allocations++;
-    if (void* p = std::malloc(n ? n : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 

@@ -3,18 +3,10 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
-#include "airdata/airdata.h"
-#include "efis/compass_calibration.h"
-#include "gfx/palette.h"
-#include "gfx/primitives.h"
-#include "host/tick.h"
-#include "host/unit.h"
-#include "nav/navigation.h"
-#include "nav/gps_state.h"
-#include "records/records.h"
-#include "records/working_state.h"
+#include "flight_scene.h"
 
 inline uint8_t pixelAt(int x, int y) { return frameBuffer[y * screenWidth + x]; }
 
@@ -74,38 +66,5 @@ inline void paintHorizon() {
 
 class Instruments : public ::testing::Test {
   protected:
-    void SetUp() override {
-        buildTrigTables();
-        applySettingsDefaults();
-        applyCalibrationDefaults();
-        std::memset(&retainedState, 0, sizeof retainedState);
-        baroSetting = 1013250;
-        altitudeBug = 1000;
-        displayPage = 0;
-        clipRight = 480;
-        altSensorStatus = 2;
-        asiSensorStatus = 2;
-        compassPresent = 1;
-        fastBlink = 0;
-        flightActive = 0;
-        indicatedAirspeed = 0;
-        trueAirspeed = 0;
-        altitude = 0;
-        densityAltitude = 0;
-        oatCelsius = 15;
-        verticalSpeed = 0;
-        verticalSpeedFpm = 0;
-        magneticHeading = 0;
-        trueHeading = 0;
-        groundSpeed = 0;
-        gpsTrackTrue = 0;
-        gpsTrackMagnetic = 0;
-        gpsPositionValid = 0;
-        navActive = 0;
-        bearingToWaypoint = 0;
-        magBearingToWaypoint = 0;
-        crossTrackError = 0;
-        compassCalActive = 0;
-        fillScreen(colourBlack);
-    }
+    void SetUp() override { instrumentsAtRest(); }
 };

@@ -1,8 +1,5 @@
 // The instruments at their places in the flight layouts, written as pictures: into the build
 // folder on every run, and into docs/screens when EFIS_WRITE_SCREENS is set.
-#include <cstdlib>
-#include <string>
-
 #include "efis/airspeed_dial.h"
 #include "efis/airspeed_tape.h"
 #include "efis/altitude_dial.h"
@@ -13,20 +10,10 @@
 #include "efis/hsi.h"
 #include "efis/vsi.h"
 #include "efis/vsi_dial.h"
-#include "host/headless/png_writer.h"
 #include "instrument_fixture.h"
+#include "screen_file.h"
 
 namespace {
-
-void writeScreen(const char* name) {
-    std::string file = std::string(name) + ".png";
-    ASSERT_TRUE(writeIndexedPng((std::string(EFIS_BINARY_DIR) + "/" + file).c_str(), frameBuffer, screenWidth,
-                                screenHeight, paletteRgb.data()));
-    if (std::getenv("EFIS_WRITE_SCREENS")) {
-        ASSERT_TRUE(writeIndexedPng((std::string(EFIS_SOURCE_DIR) + "/docs/screens/" + file).c_str(), frameBuffer,
-                                    screenWidth, screenHeight, paletteRgb.data()));
-    }
-}
 
 void efisWide() {
     displayPage = 0;
@@ -79,19 +66,9 @@ void vfrEms() {
 using Screens = Instruments;
 
 TEST_F(Screens, EfisTapesInCruise) {
-    indicatedAirspeed = 120;
-    trueAirspeed = 131;
-    altitude = 4520;
-    densityAltitude = 5210;
-    verticalSpeed = verticalSpeedFpm = 700;
-    magneticHeading = trueHeading = 87;
-    headingBugShown = 1;
-    headingBug = 100;
+    fly({0, 0, 0, 0, 1.0f, 120, 131, 4520, 5210, 700, 87, 100, 118, 92});
     altitudeBugShown = 1;
     altitudeBug = 4600;
-    gpsPositionValid = 1;
-    groundSpeed = 118;
-    gpsTrackTrue = gpsTrackMagnetic = 92;
     navActive = 1;
     magBearingToWaypoint = 75;
     efisWide();

@@ -3,60 +3,15 @@
 // should draw it.
 #pragma once
 #include <cstring>
-#include <string>
 
-#include "efis/attitude_indicator.h"
-#include "efis/flight_layouts.h"
-#include "efis/instrument_common.h"
-#include "efis/wind.h"
-#include "ems/fuel_range.h"
-#include "ems/volts.h"
 #include "gfx/text.h"
-#include "host/clock.h"
 #include "instrument_fixture.h"
-#include "links/autopilot.h"
-#include "links/transponder.h"
-#include "nav/leg_progress.h"
-#include "records/flight_time.h"
-#include "ui/fuel_arrangement.h"
-#include "ui/timer_overlay.h"
 
 class Layouts : public Instruments {
   protected:
     void SetUp() override {
         Instruments::SetUp();
-        ahrsPresent = 1;
-        attitudeExceeded = 0;
-        pitchAngle = bankAngle = slipValue = turnRate = 0;
-        gForce = 1.0f;
-        std::memset(&minMax, 0, sizeof minMax);
-        oat = oatCelsius = 15;
-        volts = 125;
-        glideRatio = 0;
-        staticPressure = 0;
-        trueAirspeedMph = 0;
-        gpsFixMode = 0;
-        gpsSpeedMph = 0;
-        timerOn = 0;
-        timerSeconds = 0;
-        flightTimeSeconds = 0;
-        utcDateTime = DateTime{};
-        localDateTime = DateTime{};
-        localSeconds = 0;
-        maintenanceHours = 50;
-        airframeHours = 100;
-        transponderMode = identActive = 0;
-        transponderReply = 0;
-        transponderLinkOk = 1;
-        apEngaged = 0;
-        fuelEnduranceMinutes = fuelRange = 0;
-        fuelAtWaypoint = 0;
-        fuelArrangement = 0;
-        std::memset(activeWaypointName, 0, sizeof activeWaypointName);
-        distanceKm = 0;
-        eteSeconds = 0;
-        windSpeed = 0;
-        vfrSubView = vfrEmsSubView = 0;
+        layoutFieldsQuiet();
     }
 
     // Draws layout 0..4 as the main screen does.

@@ -1,52 +1,21 @@
 // Flight layouts with the fields the sensor panel cannot bring up (a leg, a transponder, the
 // autopilot, the timer, alarm and caution boxes, the compass calibration), written as pictures:
 // into the build folder on every run, into docs/screens when EFIS_WRITE_SCREENS is set.
-#include <cstdlib>
-#include <string>
-
 #include "efis/compass_calibration.h"
-#include "host/headless/png_writer.h"
 #include "layout_fixture.h"
+#include "screen_file.h"
 #include "ui/main_screen.h"
 #include "ui/page.h"
 
 namespace {
 
-void writeScreen(const char* name) {
-    std::string file = std::string(name) + ".png";
-    ASSERT_TRUE(writeIndexedPng((std::string(EFIS_BINARY_DIR) + "/" + file).c_str(), frameBuffer, screenWidth,
-                                screenHeight, paletteRgb.data()));
-    if (std::getenv("EFIS_WRITE_SCREENS")) {
-        ASSERT_TRUE(writeIndexedPng((std::string(EFIS_SOURCE_DIR) + "/docs/screens/" + file).c_str(), frameBuffer,
-                                    screenWidth, screenHeight, paletteRgb.data()));
-    }
-}
-
 class LayoutScreens : public Layouts {
   protected:
     void SetUp() override {
         Layouts::SetUp();
-        currentPage = mainScreenPage;
-        overlayCountdown = 0;
-        keyCode = 0;
+        showMainScreen();
         // A climbing right turn on a leg to a waypoint, wind from the left.
-        pitchAngle = 4;
-        bankAngle = 12;
-        slipValue = 8;
-        turnRate = 12;
-        gForce = 1.2f;
-        indicatedAirspeed = 112;
-        trueAirspeed = trueAirspeedMph = 121;
-        altitude = 3480;
-        densityAltitude = 4105;
-        verticalSpeed = verticalSpeedFpm = 500;
-        magneticHeading = trueHeading = 52;
-        headingBugShown = 1;
-        headingBug = 60;
-        gpsFixMode = 3;
-        gpsPositionValid = 1;
-        gpsSpeedMph = groundSpeed = 104;
-        gpsTrackTrue = gpsTrackMagnetic = 58;
+        fly({4, 12, 8, 12, 1.2f, 112, 121, 3480, 4105, 500, 52, 60, 104, 58});
         navActive = 1;
         std::memcpy(activeWaypointName, "LOWW", 5);
         bearingToWaypoint = magBearingToWaypoint = 63;

@@ -2,23 +2,11 @@
 // fields that format texts all showing.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
+#include "counting_new.h"
 #include "efis/compass_calibration.h"
 #include "layout_fixture.h"
 #include "ui/main_screen.h"
 #include "ui/page.h"
-
-static std::atomic<long> allocations{0};
-void* operator new(std::size_t n) {
-    allocations++;
-    if (void* p = std::malloc(n ? n : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -38,8 +26,7 @@ TEST_F(LayoutAllocations, NoLayoutAllocatesInAFrame) {
     unitSettings.apBankServoInstalled = 1;
     apEngaged = 1;
     compassCalActive = 1;
-    currentPage = mainScreenPage;
-    overlayCountdown = 0;
+    showMainScreen();
     struct View {
         uint8_t layout, subView;
     } views[] = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {3, 1}, {3, 2}, {4, 0}, {4, 1}, {4, 2}, {4, 3}, {4, 4}};

@@ -14,9 +14,7 @@ class FlightLayouts : public Layouts {
   protected:
     void SetUp() override {
         Layouts::SetUp();
-        currentPage = mainScreenPage;
-        overlayCountdown = 0;
-        keyCode = 0;
+        showMainScreen();
         // Banked and pitched up, so that the picture would reach every corner it may.
         bankAngle = 30;
         pitchAngle = 8;

@@ -3,25 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <set>
-#include <utility>
 #include <vector>
 
+#include "drawn_points.h"
+
 namespace {
-
-using Points = std::set<std::pair<int, int>>;
-
-// Draws on a cleared screen with a marker colour and returns the pixels it set.
-template <typename Draw>
-Points drawn(Draw draw) {
-    fillScreen(0);
-    draw();
-    Points p;
-    for (int y = 0; y < screenHeight; y++)
-        for (int x = 0; x < screenWidth; x++)
-            if (frameBuffer[y * screenWidth + x]) p.insert({x, y});
-    return p;
-}
 
 class Primitives : public ::testing::Test {
   protected:

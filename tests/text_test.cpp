@@ -3,10 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <set>
 #include <string>
-#include <utility>
 
+#include "drawn_points.h"
 #include "gfx/font_data.h"
 #include "gfx/mif.h"
 #include "gfx/palette.h"
@@ -16,20 +15,6 @@
 #include "ui/page.h"
 
 namespace {
-
-using Points = std::set<std::pair<int, int>>;
-
-// Draws on a cleared screen and returns the pixels set.
-template <typename Draw>
-Points drawn(Draw draw) {
-    fillScreen(0);
-    draw();
-    Points p;
-    for (int y = 0; y < screenHeight; y++)
-        for (int x = 0; x < screenWidth; x++)
-            if (frameBuffer[y * screenWidth + x]) p.insert({x, y});
-    return p;
-}
 
 Points within(const Points& p, int xMin, int xMax, int yMin, int yMax) {
     Points r;

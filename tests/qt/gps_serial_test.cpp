@@ -2,7 +2,6 @@
 // the GPS state through the serial port, its receive event and the running unit's frames.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
@@ -146,10 +145,3 @@ TEST(GpsPort, AMissingPortIsReportedAndTheUnitRunsOn) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -2,7 +2,6 @@
 // position and label; building the window runs no handler; moving a bar runs its handler.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QScrollBar>
@@ -99,10 +98,3 @@ TEST(SensorPanelWindow, MovingABarRunsItsHandlerAndSetsItsLabel) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
-}

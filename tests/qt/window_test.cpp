@@ -1,7 +1,6 @@
 // The Qt window under the offscreen platform: its controls, the key path and power control.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -82,11 +81,3 @@ TEST_F(Window, ClosingTheWindowWhileRunningEndsTheLoop) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    // No display is needed: the window runs on the offscreen platform unless told otherwise.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -33,29 +33,24 @@ static void chunk(std::vector<uint8_t>& out, const char* type, const std::vector
     put32(out, crc32(&out[start], out.size() - start) ^ 0xFFFFFFFFu);
 }
 
-bool writeIndexedPng(const char* path, const uint8_t* pixels, int32_t width, int32_t height,
-                     const uint32_t* palette) {
+// A PNG of 8-bit samples: IHDR of the colour type, the optional palette, then the rows (each
+// bytesPerRow long) as raw scanlines (filter 0) in stored deflate blocks, with the zlib header
+// and Adler-32.
+static bool writePng(const char* path, const uint8_t* rows, int32_t width, int32_t height, uint8_t colourType,
+                     size_t bytesPerRow, const std::vector<uint8_t>& plte) {
     if (crcTable[1] == 0) buildCrcTable();
     std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     std::vector<uint8_t> ihdr;
     put32(ihdr, (uint32_t)width);
     put32(ihdr, (uint32_t)height);
-    ihdr.insert(ihdr.end(), {8, 3, 0, 0, 0});  // 8-bit palette indices
+    ihdr.insert(ihdr.end(), {8, colourType, 0, 0, 0});
     chunk(png, "IHDR", ihdr);
-    std::vector<uint8_t> plte;
-    for (int i = 0; i < 256; i++) {
-        // The presenter shows the low three bytes of each word.
-        plte.push_back((uint8_t)(palette[i] >> 16));
-        plte.push_back((uint8_t)(palette[i] >> 8));
-        plte.push_back((uint8_t)palette[i]);
-    }
-    chunk(png, "PLTE", plte);
+    if (!plte.empty()) chunk(png, "PLTE", plte);
 
-    // Raw scanlines (filter 0) in stored deflate blocks, with the zlib header and Adler-32.
     std::vector<uint8_t> raw;
     for (int32_t y = 0; y < height; y++) {
         raw.push_back(0);
-        raw.insert(raw.end(), pixels + (size_t)y * width, pixels + (size_t)(y + 1) * width);
+        raw.insert(raw.end(), rows + (size_t)y * bytesPerRow, rows + (size_t)(y + 1) * bytesPerRow);
     }
     std::vector<uint8_t> z = {0x78, 0x01};
     for (size_t pos = 0; pos < raw.size() || pos == 0;) {
@@ -84,4 +79,20 @@ bool writeIndexedPng(const char* path, const uint8_t* pixels, int32_t width, int
     if (!f) return false;
     bool ok = std::fwrite(png.data(), 1, png.size(), f) == png.size();
     return std::fclose(f) == 0 && ok;
+}
+
+bool writeIndexedPng(const char* path, const uint8_t* pixels, int32_t width, int32_t height,
+                     const uint32_t* palette) {
+    std::vector<uint8_t> plte;
+    for (int i = 0; i < 256; i++) {
+        // The presenter shows the low three bytes of each word.
+        plte.push_back((uint8_t)(palette[i] >> 16));
+        plte.push_back((uint8_t)(palette[i] >> 8));
+        plte.push_back((uint8_t)palette[i]);
+    }
+    return writePng(path, pixels, width, height, 3, (size_t)width, plte);  // 8-bit palette indices
+}
+
+bool writeRgbaPng(const char* path, const uint8_t* rgba, int32_t width, int32_t height) {
+    return writePng(path, rgba, width, height, 6, (size_t)width * 4, {});
 }
