@@ -307,16 +307,25 @@ TfrmMain::TfrmMain(const HostOptions& opts) : options(opts) {
         PageControl1->addTab(sheet[i], sheets[i]);
     }
     buildSensorPanel(sheet);
-    Memo1 = new QPlainTextEdit(sheet[3]);
-    Memo1->setObjectName("Memo1");
-    Memo1->setReadOnly(true);
-    Memo1->setMaximumBlockCount(textWindowLines);
-    Memo1->setGeometry(8, 200, 240, 236);
-    Memo2 = new QPlainTextEdit(sheet[3]);
-    Memo2->setObjectName("Memo2");
-    Memo2->setReadOnly(true);
-    Memo2->setMaximumBlockCount(textWindowLines);
-    Memo2->setGeometry(256, 200, 240, 236);
+    // The unit's two serial outputs, each in a text window under its caption.
+    struct TextWindowPlace {
+        QPlainTextEdit** memo;
+        const char* name;
+        const char* caption;
+        int x;
+    };
+    const TextWindowPlace windows[2] = {{&Memo1, "Memo1", "Attitude out (while the port is open)", 8},
+                                        {&Memo2, "Memo2", "Altitude encoder out", 256}};
+    for (const TextWindowPlace& t : windows) {
+        QLabel* caption = new QLabel(t.caption, sheet[3]);
+        caption->setGeometry(t.x, 200, 240, 16);
+        QPlainTextEdit* memo = new QPlainTextEdit(sheet[3]);
+        memo->setObjectName(t.name);
+        memo->setReadOnly(true);
+        memo->setMaximumBlockCount(textWindowLines);
+        memo->setGeometry(t.x, 218, 240, 218);
+        *t.memo = memo;
+    }
 
     ComPort1 = new QSerialPort(this);
     ComPort1->setObjectName("ComPort1");
