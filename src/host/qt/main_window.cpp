@@ -222,7 +222,7 @@ void TfrmMain::buildSensorPanel(QWidget* const* sheet) {
     for (int32_t i = 0; i < hostControlCount; i++) {
         const HostControl& hc = hostControls[i];
         if (hc.kind != ControlKind::ScrollBar || !hc.onChange) continue;
-        QScrollBar* bar = qobject_cast<QScrollBar*>(controls.value(hc.name));
+        QScrollBar* bar = qobject_cast<QScrollBar*>(control(hc.name));
         if (!bar) continue;
         void (*handler)() = hc.onChange;
         connect(bar, &QScrollBar::valueChanged, this, [handler](int) { handler(); });
@@ -377,15 +377,19 @@ void TfrmMain::appendLine(TextWindow window, const char* line) {
 
 void TfrmMain::setAlarmLamp(bool lit) { Shape1->setLit(lit); }
 
+QWidget* TfrmMain::control(const char* name) const {
+    return controls.value(QByteArray::fromRawData(name, (qsizetype)std::strlen(name)));
+}
+
 int32_t TfrmMain::readControl(const char* name) {
-    QWidget* w = controls.value(QString::fromLatin1(name));
+    QWidget* w = control(name);
     if (auto* box = qobject_cast<QCheckBox*>(w)) return box->isChecked() ? 1 : 0;
     if (auto* bar = qobject_cast<QScrollBar*>(w)) return bar->value();
     return 0;
 }
 
 void TfrmMain::setLabel(const char* name, const char* text) {
-    if (auto* label = qobject_cast<QLabel*>(controls.value(QString::fromLatin1(name))))
+    if (auto* label = qobject_cast<QLabel*>(control(name)))
         label->setText(QString::fromLatin1(text));
 }
 

@@ -1,6 +1,7 @@
 // TfrmMain: the simulator window with the unit's bezel, screen, keys, power buttons and panel.
 #pragma once
 #include <QElapsedTimer>
+#include <QByteArray>
 #include <QHash>
 #include <QImage>
 #include <QMainWindow>
@@ -89,7 +90,10 @@ class TfrmMain : public QMainWindow, public Platform {
     QString gpsDevice() const;  // as given with --gps-port
 
     HostOptions options;
-    QHash<QString, QWidget*> controls;  // check boxes, scroll bars and labels by name
+    // Check boxes, scroll bars and labels by name. Keyed by bytes so that a lookup from the frame
+    // loop wraps the caller's name without copying it (no allocation per frame).
+    QHash<QByteArray, QWidget*> controls;
+    QWidget* control(const char* name) const;
     QElapsedTimer frameClock;           // paces frames when --fps is given
     int64_t nextFrameNs = 0;
 };
