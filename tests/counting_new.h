@@ -6,10 +6,11 @@
 #include <new>
 
 static std::atomic<long> allocations{0};
-void* operator new(std::size_t n) {
+// Kept out of line: inlined, the compiler pairs malloc and free with new and delete and warns.
+[[gnu::noinline]] void* operator new(std::size_t n) {
     allocations++;
     if (void* p = std::malloc(n ? n : 1)) return p;
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
